@@ -1,0 +1,43 @@
+// The next-piece preview beside the well.
+
+#include "render/geometry.h"
+#include "render/tiles.h"
+#include "shell/form1.h"
+
+namespace vemo {
+
+void TForm1::NFigurTimer() {
+  GameState& s = State_;
+  for (auto& column : s.Preview) column.fill(cell::kEmpty);
+  if (Menu_.checked("N11") && ValidPhase(s.NextPhase))
+    for (Offset o : CellsOf(s.NextShape, s.NextPhase)) s.Preview[o.dc][o.dr + 1] = s.NextColour;
+
+  for (int j = -1; j <= 4; ++j) {
+    for (int i = 0; i <= 5; ++i) {
+      const char code = s.Preview[i][j + 1];
+      const Point origin = PreviewOrigin(i, j);
+      if (code == cell::kEmpty)
+        RestoreSquare(origin.x, origin.y);
+      else if (IsColourLetter(code))
+        Canvas_.drawPicture(origin.x, origin.y, TileFor(code));
+    }
+  }
+}
+
+void TForm1::Timer1Timer() {
+  Timers_.disable(TimerId::Timer1);
+  NFigurTimer();
+}
+
+void TForm1::Timer2Timer() {
+  Timers_.disable(TimerId::Timer2);
+  if (State_.Mode != GameMode::Tetris) return;
+  if (State_.RunState == Run::Pause) {
+    NFigurTimer();
+    RedrawWell();
+  } else if (State_.RunState == Run::Game) {
+    NFigurTimer();
+  }
+}
+
+}  // namespace vemo

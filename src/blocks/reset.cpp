@@ -1,0 +1,40 @@
+// The reset of the game state: at program start and at every falling-block start.
+
+#include <chrono>
+
+#include "shell/form1.h"
+
+namespace vemo {
+
+void TForm1::ChooseNextPiece() {
+  GameState& s = State_;
+  s.NextShape = static_cast<ShapeCode>(s.Random(kShapeCount));
+  s.NextColour = kColourLetters[static_cast<std::size_t>(s.Random(6))];
+  s.NextPhase = s.Random(4) + 1;
+}
+
+void TForm1::FormCreate() {
+  GameState& s = State_;
+  s.Mode = GameMode::Tetris;
+  for (int c = 0; c <= WellGrid::kWallColumn; ++c) s.Well.set(c, WellGrid::kFloorRow, cell::kFloor);
+  for (int r = -1; r <= 24; ++r) s.Well.set(WellGrid::kWallColumn, r, cell::kWall);
+  s.Generator.seed(static_cast<std::mt19937::result_type>(
+      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  s.FrameColour = {220, 205, 152};
+  s.PieceInPlay = false;
+  s.Speed = 0;
+  s.Score = 0;
+  s.Shape = s.NextShape;
+  s.Phase = s.NextPhase;
+  s.Colour = s.NextColour;
+  s.PieceX = 3;
+  s.PieceY = 0;
+  ChooseNextPiece();
+  s.Shape = s.NextShape;
+  s.Phase = s.NextPhase;
+  s.Colour = s.NextColour;
+  s.PieceInPlay = true;
+  ChooseNextPiece();
+}
+
+}  // namespace vemo

@@ -1,0 +1,70 @@
+#include "shell/form1.h"
+
+#include "shell/event_entry.h"
+
+namespace vemo {
+
+TForm1::TForm1(Desktop& desktop)
+    : desktop_(desktop), Timers_([&desktop] { return desktop.nowUs(); }), Pictures_(Pictures::Load()) {
+  BindTimer(TimerId::Mover, &TForm1::MoverTimer);
+  BindTimer(TimerId::Phaser, &TForm1::PhaserTimer);
+  BindTimer(TimerId::Left, &TForm1::LeftTimer);
+  BindTimer(TimerId::Right, &TForm1::RightTimer);
+  BindTimer(TimerId::T, &TForm1::TTimer);
+  BindTimer(TimerId::Up, &TForm1::UpTimer);
+  BindTimer(TimerId::New, &TForm1::NewTimer);
+  BindTimer(TimerId::Destroyer, &TForm1::DestroyerTimer);
+  BindTimer(TimerId::Speeder, &TForm1::SpeederTimer);
+  BindTimer(TimerId::High, &TForm1::HighTimer);
+  BindTimer(TimerId::NFigur, &TForm1::NFigurTimer);
+  BindTimer(TimerId::Timer1, &TForm1::Timer1Timer);
+  BindTimer(TimerId::Timer2, &TForm1::Timer2Timer);
+
+  BindMenu("N4", &TForm1::N4Click);
+  BindMenu("N14", &TForm1::N14Click);
+  BindMenu("N17", &TForm1::N17Click);
+  BindMenu("N18", &TForm1::N18Click);
+  BindMenu("N19", &TForm1::N19Click);
+  BindMenu("N20", &TForm1::N20Click);
+  BindMenu("N21", &TForm1::N21Click);
+  BindMenu("N34", &TForm1::N34Click);
+  BindMenu("N35", &TForm1::N35Click);
+
+  FormCreate();
+}
+
+template <typename Handler>
+void TForm1::Enter(Handler&& handler) {
+  EnterHandler(desktop_, std::forward<Handler>(handler));
+}
+
+void TForm1::BindTimer(TimerId id, void (TForm1::*handler)()) {
+  Timers_.bind(id, [this, handler] { Enter([this, handler] { (this->*handler)(); }); });
+}
+
+void TForm1::BindMenu(const std::string& item, void (TForm1::*handler)()) {
+  Menu_.bind(item, [this, handler] { (this->*handler)(); });
+}
+
+void TForm1::OnShow() { Enter([this] { FormShow(); }); }
+void TForm1::OnTimers() { Timers_.fireDue(); }
+void TForm1::OnMenu(const std::string& item) { Enter([&] { Menu_.click(item); }); }
+void TForm1::OnKeyDown(int key) { Enter([&] { FormKeyDown(key); }); }
+void TForm1::OnKeyUp(int key) { Enter([&] { FormKeyUp(key); }); }
+void TForm1::OnMouseDown() { Enter([this] { FormMouseDown(); }); }
+void TForm1::OnLabelClick(int label) { Enter([&] { label == 1 ? Label1Click() : Label2Click(); }); }
+
+bool TForm1::OnCloseQuery() {
+  bool canClose = false;
+  Enter([&] { canClose = FormCloseQuery(); });
+  return canClose;
+}
+
+// Handlers that later steps of the program fill in.
+void TForm1::FormShow() {}
+void TForm1::FormMouseDown() {}
+void TForm1::Label1Click() {}
+void TForm1::Label2Click() {}
+bool TForm1::FormCloseQuery() { return true; }
+
+}  // namespace vemo

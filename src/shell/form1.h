@@ -1,0 +1,127 @@
+#pragma once
+// TForm1: the main window of the program as the core sees it. It owns the
+// game state, the timers, the menu and the drawing surface; its methods are
+// the window's handlers. The desktop calls the On... entries; every handler
+// runs to completion through the one event entry.
+
+#include <array>
+#include <string>
+
+#include "blocks/game_state.h"
+#include "render/picture.h"
+#include "render/pictures.h"
+#include "render/surface.h"
+#include "shell/desktop.h"
+#include "shell/menu_model.h"
+#include "shell/timer_table.h"
+
+namespace vemo {
+
+// Virtual-key codes of the keys the program reacts to.
+namespace vk {
+inline constexpr int kEnter = 13;
+inline constexpr int kShift = 16;
+inline constexpr int kLeft = 37;
+inline constexpr int kUp = 38;
+inline constexpr int kRight = 39;
+inline constexpr int kDown = 40;
+}  // namespace vk
+
+// The two labels of the title layer, in client-area pixels.
+inline constexpr Rect kLabel1Rect{12, 8, 12 + 622, 8 + 358};
+inline constexpr Rect kLabel2Rect{8, 392, 8 + 625, 392 + 57};
+
+class TForm1 {
+ public:
+  explicit TForm1(Desktop& desktop);
+  TForm1(const TForm1&) = delete;
+  TForm1& operator=(const TForm1&) = delete;
+
+  // Entries for the desktop; each runs one handler through the event entry.
+  void OnShow();
+  void OnTimers();
+  void OnMenu(const std::string& item);
+  void OnKeyDown(int key);
+  void OnKeyUp(int key);
+  // A mouse button pressed on the window outside the two title labels.
+  void OnMouseDown();
+  // A left click (press and release) on title label 1 or 2.
+  void OnLabelClick(int label);
+  // The main window is asked to close; true lets it close.
+  bool OnCloseQuery();
+
+  GameState& State() { return State_; }
+  TimerTable& Timers() { return Timers_; }
+  MenuModel& Menu() { return Menu_; }
+  Surface& Canvas() { return Canvas_; }
+  Desktop& Host() { return desktop_; }
+
+  const Pictures& Images() const { return Pictures_; }
+
+  // --- The window and its start ---
+  void FormCreate();  // resets the game state
+  void FormShow();
+  void FormKeyDown(int key);
+  void FormKeyUp(int key);
+  void FormMouseDown();
+  void Label1Click();
+  void Label2Click();
+  bool FormCloseQuery();
+
+  // --- Menu commands ---
+  void N4Click();   // pause / resume
+  void N14Click();  // refresh
+  void N17Click();  // falling-block starts, speed 1..5
+  void N18Click();
+  void N19Click();
+  void N20Click();
+  void N21Click();
+  void N34Click();  // sensitive control
+  void N35Click();  // standard control
+
+  // --- Falling-block game ---
+  void PlacePiece();
+  void MoverTimer();
+  void NewTimer();
+  void NFigurTimer();
+  void Timer1Timer();
+  void Timer2Timer();
+  void DestroyerTimer();
+  void SpeederTimer();
+  void HighTimer();
+  void PhaserTimer();
+  void LeftTimer();
+  void RightTimer();
+  void TTimer();
+
+  // --- Drawing ---
+  void DrawCell(int c, int r);
+  void RedrawWell();
+  void RedrawPieceArea();
+  void Refresh();
+  void WellFrame();
+  void UpTimer();
+
+ private:
+  void StartTetris(int speed);
+  void SideTimer(TimerId timer, bool& pending, int dc);
+  void GameOver();
+  void WipeRow(int r);
+  // Copies the 15 x 15 background square at (x, y) unless its test pixel
+  // already shows the background.
+  void RestoreSquare(int x, int y);
+  template <typename Handler>
+  void Enter(Handler&& handler);
+  void BindTimer(TimerId id, void (TForm1::*handler)());
+  void BindMenu(const std::string& item, void (TForm1::*handler)());
+  void ChooseNextPiece();
+
+  Desktop& desktop_;
+  GameState State_;
+  TimerTable Timers_;
+  MenuModel Menu_;
+  Surface Canvas_;
+  Pictures Pictures_;
+};
+
+}  // namespace vemo

@@ -1,0 +1,65 @@
+#pragma once
+// A desktop for tests: a virtual clock, recorded calls, and scripted modal
+// windows that may let virtual time pass (so timers fire inside a modal wait).
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "render/surface.h"
+#include "shell/desktop.h"
+#include "shell/dialog.h"
+
+namespace vemo::testing {
+
+class FakeDesktop : public Desktop {
+ public:
+  struct Message {
+    MessageKind kind;
+    std::string text;
+  };
+  // What happens while a modal window is open; the default closes it at once.
+  using ModalScript = std::function<void()>;
+
+  std::int64_t nowUs() const override { return nowUs_; }
+  void sleepUntilUs(std::int64_t us) override;
+  void presentNow() override { ++presents; }
+  void setCaption(const std::string& text) override { caption = text; }
+  void setCursorVisible(bool visible) override { cursorVisible = visible; }
+  void playInformationSound() override { ++sounds; }
+  int screenDepth() const override { return depth; }
+  void messageBox(MessageKind kind, const std::string& text) override;
+  void showModal(Dialog& dialog) override;
+  void requestClose() override { ++closeRequests; }
+  void quitNow() override { quit = true; }
+  void drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) override;
+
+  // Drives the timers of whatever core is attached: fires due timers while
+  // advancing the virtual clock by `ms`.
+  void runFor(std::int64_t ms);
+  void advanceUs(std::int64_t us) { nowUs_ += us; }
+
+  // The core's timer entry; set by the test after creating the main window.
+  std::function<void()> fireTimers;
+  std::function<std::int64_t()> nextDueUs;  // returns -1 when none
+  std::deque<ModalScript> modalScripts;
+
+  std::string caption;
+  bool cursorVisible = true;
+  int sounds = 0;
+  int presents = 0;
+  int depth = 24;
+  int closeRequests = 0;
+  bool quit = false;
+  std::vector<Message> messages;
+  std::vector<DialogKind> dialogs;
+  std::vector<std::string> texts;
+
+ private:
+  void runModalScript();
+  std::int64_t nowUs_ = 1'000'000;
+};
+
+}  // namespace vemo::testing

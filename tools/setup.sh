@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, playing and testing Vemo need.
+# Idempotent: when everything is present it only checks and returns.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qt6-base-dev libgl-dev
+  libjpeg62-turbo-dev libcanberra-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  fonts-liberation2 fonts-dejavu-core sound-theme-freedesktop
+  xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils
+  clang libclang-rt-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

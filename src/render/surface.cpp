@@ -29,12 +29,14 @@ Surface::Surface(int width, int height, Rgb fill)
 }
 
 Rgb Surface::pixel(int x, int y) const {
+  ++pixelReads_;
   if (!contains(x, y)) return {};
   const std::uint8_t* p = bytes_.data() + (static_cast<std::size_t>(y) * width_ + x) * 3;
   return {p[0], p[1], p[2]};
 }
 
 void Surface::setPixel(int x, int y, Rgb colour) {
+  ++pixelWrites_;
   if (!contains(x, y)) return;
   plot(x, y, colour);
   grow(x, y);

@@ -56,6 +56,10 @@ class Surface {
   // Marks a region as changed by someone writing into bytes() directly.
   void markChanged(Rect r);
 
+  // Single-pixel reads and writes so far; the restore rule is judged by them.
+  std::uint64_t pixelReads() const { return pixelReads_; }
+  std::uint64_t pixelWrites() const { return pixelWrites_; }
+
   // The region changed since the last call; empties it.
   Rect takeChanged();
   const Rect& changed() const { return changed_; }
@@ -71,6 +75,8 @@ class Surface {
   int width_, height_;
   std::vector<std::uint8_t> bytes_;
   Rect changed_{};
+  mutable std::uint64_t pixelReads_ = 0;
+  std::uint64_t pixelWrites_ = 0;
   Rgb penColour_{};
   PenStyle penStyle_ = PenStyle::Solid;
   int penX_ = 0, penY_ = 0;

@@ -33,11 +33,6 @@ TForm1::TForm1(Desktop& desktop)
   FormCreate();
 }
 
-template <typename Handler>
-void TForm1::Enter(Handler&& handler) {
-  EnterHandler(desktop_, std::forward<Handler>(handler));
-}
-
 void TForm1::BindTimer(TimerId id, void (TForm1::*handler)()) {
   Timers_.bind(id, [this, handler] { Enter([this, handler] { (this->*handler)(); }); });
 }

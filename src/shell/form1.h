@@ -12,6 +12,7 @@
 #include "render/pictures.h"
 #include "render/surface.h"
 #include "shell/desktop.h"
+#include "shell/event_entry.h"
 #include "shell/menu_model.h"
 #include "shell/timer_table.h"
 
@@ -49,6 +50,11 @@ class TForm1 {
   void OnLabelClick(int label);
   // The main window is asked to close; true lets it close.
   bool OnCloseQuery();
+  // An event of a dialog window (its key, click, show or close handler).
+  template <typename Handler>
+  bool OnDialogEvent(Handler&& handler) {
+    return Enter(std::forward<Handler>(handler));
+  }
 
   GameState& State() { return State_; }
   TimerTable& Timers() { return Timers_; }
@@ -102,6 +108,25 @@ class TForm1 {
   void WellFrame();
   void UpTimer();
 
+  // --- Snake game ---
+  void N25Click();  // snake starts, speed 1..5
+  void N26Click();
+  void N27Click();
+  void N28Click();
+  void N29Click();
+  void N15Click();  // field size dialog
+  void SnakBegTimer();
+  void SnakVisTimer();
+  void SnakMovTimer();
+  void AppleTimer(bool first = false);
+  void DrawSnake();
+
+  // --- Records ---
+  void ShowGameOver();
+  void InsertRecord();
+  void SaveData();
+  void LoadData();
+
  private:
   void StartTetris(int speed);
   void SideTimer(TimerId timer, bool& pending, int dc);
@@ -111,7 +136,9 @@ class TForm1 {
   // already shows the background.
   void RestoreSquare(int x, int y);
   template <typename Handler>
-  void Enter(Handler&& handler);
+  bool Enter(Handler&& handler) {
+    return EnterHandler(desktop_, std::forward<Handler>(handler));
+  }
   void BindTimer(TimerId id, void (TForm1::*handler)());
   void BindMenu(const std::string& item, void (TForm1::*handler)());
   void ChooseNextPiece();
@@ -122,6 +149,11 @@ class TForm1 {
   MenuModel Menu_;
   Surface Canvas_;
   Pictures Pictures_;
+
+ public:
+  // --- The dialog windows and the records (the records work adds them here) ---
+
+  // --- The snake's dialog (the snake work adds it here) ---
 };
 
 }  // namespace vemo

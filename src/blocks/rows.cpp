@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "blocks/levels.h"
 #include "render/geometry.h"
 #include "render/pacer.h"
 #include "shell/form1.h"
@@ -10,9 +11,6 @@
 namespace vemo {
 
 namespace {
-// Fall and move intervals by speed level 0..5; level 0 stops Mover.
-constexpr std::array<int, 6> kLevelInterval{0, 500, 400, 300, 185, 100};
-
 // The level rises when the score passes a threshold.
 struct Threshold {
   int score, level;
@@ -81,7 +79,7 @@ void TForm1::WipeRow(int r) {
 
 void TForm1::SpeederTimer() {
   const int level = State_.Speed;
-  if (level < 0 || level > 5) return;
+  if (!ValidLevel(level)) return;
   Timers_.setInterval(TimerId::Mover, kLevelInterval[level]);
   if (level > 0) Timers_.setInterval(TimerId::SnakMov, kLevelInterval[level]);
   Canvas_.drawPicture(kFirePictureAt.x, kFirePictureAt.y, Pictures_.I[level]);

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <string>
 
+#include "render/picture.h"
+#include "render/surface.h"
+
 namespace vemo {
 
-class Surface;
 class Dialog;
 
 // A font as the program names it: a family name, a character height in pixels.
@@ -19,6 +21,14 @@ struct FontSpec {
 };
 
 enum class MessageKind { Information, Warning, Error };
+
+// How text sits in its box: labels are left-aligned or centred, may wrap at
+// word boundaries, and are cut at the box's edges.
+struct TextLayout {
+  bool centred = false;
+  bool wordWrap = false;
+  bool opaque = false;  // paint the box white behind the text, else leave it
+};
 
 class Desktop {
  public:
@@ -34,8 +44,13 @@ class Desktop {
   virtual void setCaption(const std::string& text) = 0;
   virtual void setCursorVisible(bool visible) = 0;
   virtual void playInformationSound() = 0;
-  // Bits per pixel of the screen; 0 when it cannot be told.
+  // Bits per pixel of the screen; negative when the screen cannot be asked.
   virtual int screenDepth() const = 0;
+  // The main window's outer size measured from the client area's origin: at
+  // least one pixel past the client area on the right and at the bottom.
+  virtual Rect windowFrame() const { return {0, 0, Surface::kWidth + 1, Surface::kHeight + 1}; }
+  // The desktop's colour of menus, the main window's own colour.
+  virtual Rgb menuColour() const { return {240, 240, 240}; }
 
   // Modal message box with one "OK" button and the program's title as caption.
   virtual void messageBox(MessageKind kind, const std::string& text) = 0;
@@ -48,6 +63,12 @@ class Desktop {
 
   // Draws text with its top-left corner at (x, y), black on white.
   virtual void drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) = 0;
+  // Draws text in black inside `box`, laid out as asked and cut at the box.
+  virtual void drawTextBox(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
+                           TextLayout layout) {
+    (void)layout;
+    drawText(surface, box.left, box.top, utf8, font);
+  }
 };
 
 }  // namespace vemo

@@ -20,7 +20,16 @@ TForm1::TForm1(Desktop& desktop)
   BindTimer(TimerId::Timer1, &TForm1::Timer1Timer);
   BindTimer(TimerId::Timer2, &TForm1::Timer2Timer);
 
+  BindTimer(TimerId::Gor, &TForm1::GorTimer);
+  BindTimer(TimerId::Beg, &TForm1::BegTimer);
+
   BindMenu("N4", &TForm1::N4Click);
+  BindMenu("N6", &TForm1::N6Click);
+  BindMenu("N8", &TForm1::N8Click);
+  BindMenu("N9", &TForm1::N9Click);
+  BindMenu("N11", &TForm1::N11Click);
+  BindMenu("N22", &TForm1::N22Click);
+  BindMenu("N31", &TForm1::N31Click);
   BindMenu("N14", &TForm1::N14Click);
   BindMenu("N17", &TForm1::N17Click);
   BindMenu("N18", &TForm1::N18Click);
@@ -41,7 +50,11 @@ void TForm1::BindMenu(const std::string& item, void (TForm1::*handler)()) {
   Menu_.bind(item, [this, handler] { (this->*handler)(); });
 }
 
-void TForm1::OnShow() { Enter([this] { FormShow(); }); }
+void TForm1::OnShow() {
+  Enter([this] { FormShow(); });
+  // What the window system paints under the game picture when the window first shows.
+  PaintTitleLayer();
+}
 void TForm1::OnTimers() { Timers_.fireDue(); }
 void TForm1::OnMenu(const std::string& item) { Enter([&] { Menu_.click(item); }); }
 void TForm1::OnKeyDown(int key) { Enter([&] { FormKeyDown(key); }); }
@@ -55,11 +68,6 @@ bool TForm1::OnCloseQuery() {
   return canClose;
 }
 
-// Handlers that later steps of the program fill in.
-void TForm1::FormShow() {}
-void TForm1::FormMouseDown() {}
-void TForm1::Label1Click() {}
-void TForm1::Label2Click() {}
-bool TForm1::FormCloseQuery() { return true; }
+void TForm1::FormShow() { Refresh(); }
 
 }  // namespace vemo

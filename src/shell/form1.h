@@ -73,9 +73,22 @@ class TForm1 {
   void Label1Click();
   void Label2Click();
   bool FormCloseQuery();
+  void GorTimer();
+  void BegTimer();
+  bool CheckColourDepth();
+  void WipeIn();
+  void WipeOut();
+  // The title layer under the game picture: the product name and the hint.
+  void PaintTitleLayer();
 
   // --- Menu commands ---
   void N4Click();   // pause / resume
+  void N6Click();   // exit
+  void N8Click();   // sound option
+  void N9Click();   // cursor option
+  void N11Click();  // next-piece option
+  void N22Click();  // speed-increase option
+  void N31Click();  // animation option
   void N14Click();  // refresh
   void N17Click();  // falling-block starts, speed 1..5
   void N18Click();
@@ -149,6 +162,7 @@ class TForm1 {
   MenuModel Menu_;
   Surface Canvas_;
   Pictures Pictures_;
+  bool saveFailedOnce_ = false;
 
  public:
   // --- The dialog windows and the records (the records work adds them here) ---

@@ -1,0 +1,94 @@
+#include "desktop/qt_desktop.h"
+
+#include <chrono>
+#include <thread>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+#include "desktop/main_window.h"
+#include "desktop/surface_text.h"
+
+namespace vemo::desktop {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+QMessageBox::Icon IconFor(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+  }
+  return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+void QtDesktop::attach(MainWindow* window) {
+  window_ = window;
+  if (!window_) return;
+  window_->setWindowTitle(QString::fromStdString(caption_));
+  window_->setCursorVisible(cursorVisible_);
+}
+
+std::int64_t QtDesktop::nowUs() const {
+  return std::chrono::duration_cast<std::chrono::microseconds>(Clock::now().time_since_epoch()).count();
+}
+
+void QtDesktop::sleepUntilUs(std::int64_t us) {
+  std::this_thread::sleep_until(Clock::time_point(std::chrono::microseconds(us)));
+}
+
+void QtDesktop::presentNow() {
+  if (window_) window_->presentNow();
+}
+
+void QtDesktop::setCaption(const std::string& text) {
+  caption_ = text;
+  if (window_) window_->setWindowTitle(QString::fromStdString(text));
+}
+
+void QtDesktop::setCursorVisible(bool visible) {
+  cursorVisible_ = visible;
+  if (window_) window_->setCursorVisible(visible);
+}
+
+int QtDesktop::screenDepth() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->depth() : 0;
+}
+
+void QtDesktop::messageBox(MessageKind kind, const std::string& text) {
+  if (window_) window_->prepareForModal();
+  // The program's name, not the current caption, titles its messages.
+  QMessageBox box(IconFor(kind), QStringLiteral("Vemo"), QString::fromStdString(text), QMessageBox::NoButton,
+                  window_);
+  box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+  box.exec();
+}
+
+void QtDesktop::showModal(Dialog& dialog) {
+  if (window_) window_->prepareForModal();
+  if (modalHook_) modalHook_(dialog);
+}
+
+void QtDesktop::requestClose() {
+  if (window_) window_->close();
+}
+
+void QtDesktop::quitNow() {
+  if (window_) {
+    window_->quitNow();
+  } else {
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+  }
+}
+
+void QtDesktop::drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) {
+  DrawSurfaceText(surface, x, y, utf8, font);
+}
+
+}  // namespace vemo::desktop

@@ -1,0 +1,68 @@
+#include "desktop/surface_view.h"
+
+#include <utility>
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "shell/form1.h"
+
+namespace vemo::desktop {
+
+namespace {
+bool Inside(const Rect& r, QPoint p) { return p.x() >= r.left && p.x() < r.right && p.y() >= r.top && p.y() < r.bottom; }
+}  // namespace
+
+int LabelAt(QPoint point) {
+  if (Inside(kLabel1Rect, point)) return 1;
+  if (Inside(kLabel2Rect, point)) return 2;
+  return 0;
+}
+
+SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
+  setFixedSize(surface.width(), surface.height());
+  // Every pixel is ours: no background to erase first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The focus stays here, so arrow keys reach the game rather than the menu bar.
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QRect SurfaceView::takeChanged() {
+  const Rect r = surface_.takeChanged();
+  return r.empty() ? QRect() : QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
+
+void SurfaceView::updateChanged() {
+  if (const QRect r = takeChanged(); !r.isEmpty()) update(r);
+}
+
+void SurfaceView::repaintChanged() {
+  if (const QRect r = takeChanged(); !r.isEmpty()) repaint(r);
+}
+
+void SurfaceView::paintEvent(QPaintEvent* event) {
+  // A view of the surface's bytes, not a copy.
+  const QImage image(surface_.bytes(), surface_.width(), surface_.height(), surface_.bytesPerLine(),
+                     QImage::Format_RGB888);
+  QPainter painter(this);
+  const QRect r = event->rect();
+  painter.drawImage(r, image, r);
+}
+
+void SurfaceView::mousePressEvent(QMouseEvent* event) {
+  const int label = LabelAt(event->position().toPoint());
+  if (label == 0) {
+    emit mouseDown();
+  } else if (event->button() == Qt::LeftButton) {
+    pressedLabel_ = label;
+  }
+}
+
+void SurfaceView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const int pressed = std::exchange(pressedLabel_, 0);
+  if (pressed != 0 && LabelAt(event->position().toPoint()) == pressed) emit labelClicked(pressed);
+}
+
+}  // namespace vemo::desktop

@@ -1,0 +1,202 @@
+// The Qt desktop's operations as the core calls them.
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "desktop/modal_closer.h"
+#include "desktop/surface_text.h"
+#include "desktop/window_fixture.h"
+#include "shell/dialog.h"
+
+namespace vemo::desktop::testing {
+namespace {
+
+constexpr Rgb kRed{255, 0, 0};
+
+struct Ink {
+  int black = 0, white = 0, other = 0;
+};
+
+Ink CountInk(const Surface& s, const Rect& r) {
+  Ink ink;
+  for (int y = r.top; y < r.bottom; ++y)
+    for (int x = r.left; x < r.right; ++x) {
+      const Rgb c = s.pixel(x, y);
+      if (c == Rgb{0, 0, 0}) ++ink.black;
+      else if (c == Surface::kWhite) ++ink.white;
+      else ++ink.other;
+    }
+  return ink;
+}
+
+TEST(SurfaceText, BlackOnAnOpaqueWhiteBox) {
+  Surface surface(639, 476, kRed);
+  surface.takeChanged();
+  const Rect box = DrawSurfaceText(surface, 150, 180, "Запись...", {"Arial", 65, false});
+  EXPECT_EQ(box.left, 150);
+  EXPECT_EQ(box.top, 180);
+  EXPECT_GE(box.bottom - box.top, 65);
+  EXPECT_LT(box.bottom - box.top, 100);
+  EXPECT_GT(box.right - box.left, 200);
+  EXPECT_EQ(surface.changed(), box);
+  const Ink ink = CountInk(surface, box);
+  EXPECT_GT(ink.black, 500);
+  EXPECT_GT(ink.white, ink.black);
+  EXPECT_EQ(ink.other, 0);  // no smoothed edges, nothing of the old red
+  // Around the box nothing changed.
+  EXPECT_EQ(surface.pixel(box.left - 1, box.top), kRed);
+  EXPECT_EQ(surface.pixel(box.right, box.bottom - 1), kRed);
+  EXPECT_EQ(surface.pixel(box.left, box.bottom), kRed);
+  EXPECT_EQ(surface.pixel(box.left, box.top - 1), kRed);
+}
+
+TEST(SurfaceText, FontsOfTheProgramMapToLiberationSans) {
+  auto draw = [](const std::string& family, bool bold) {
+    Surface s(639, 476, kRed);
+    DrawSurfaceText(s, 10, 10, "Vemo", {family, 47, bold});
+    return std::vector<std::uint8_t>(s.bytes(), s.bytes() + s.bytesPerLine() * s.height());
+  };
+  const auto liberation = draw("Liberation Sans", false);
+  EXPECT_EQ(draw("Arial", false), liberation);
+  EXPECT_EQ(draw("MS Sans Serif", false), liberation);
+  EXPECT_NE(draw("MS Sans Serif", true), liberation);
+}
+
+TEST(SurfaceText, BoldHasMoreInk) {
+  Surface regular(639, 476), bold(639, 476);
+  const Rect r = DrawSurfaceText(regular, 0, 0, "Нажмите на это окно", {"MS Sans Serif", 47, false});
+  const Rect b = DrawSurfaceText(bold, 0, 0, "Нажмите на это окно", {"MS Sans Serif", 47, true});
+  EXPECT_GT(CountInk(bold, b).black, CountInk(regular, r).black);
+}
+
+TEST(SurfaceText, CutAtTheSurfaceEdge) {
+  Surface surface(639, 476, kRed);
+  DrawSurfaceText(surface, 600, 460, "Запись...", {"Arial", 65, false});
+  EXPECT_EQ(surface.changed(), (Rect{600, 460, 639, 476}));
+}
+
+TEST(Clock, MonotonicAndSleepsWithoutRunningEvents) {
+  QtDesktop desktop;
+  bool ranMeanwhile = false;
+  QTimer::singleShot(0, [&] { ranMeanwhile = true; });
+  const std::int64_t start = desktop.nowUs();
+  desktop.sleepUntilUs(start + 30'000);
+  const std::int64_t end = desktop.nowUs();
+  EXPECT_GE(end - start, 30'000);
+  EXPECT_LT(end - start, 500'000);
+  EXPECT_FALSE(ranMeanwhile);
+  desktop.sleepUntilUs(start);  // in the past: returns at once
+  EXPECT_LT(desktop.nowUs() - end, 20'000);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(ranMeanwhile);
+}
+
+TEST(Desktop, CaptionAndCursorSetBeforeTheWindowExists) {
+  QtDesktop desktop;
+  TForm1 form(desktop);
+  desktop.setCaption("Vemo score : 40");
+  desktop.setCursorVisible(false);
+  MainWindow window(form);
+  desktop.attach(&window);
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Vemo score : 40"));
+  EXPECT_EQ(window.view().cursor().shape(), Qt::BlankCursor);
+}
+
+using DesktopTest = WindowTest;
+
+TEST_F(DesktopTest, CaptionAndCursor) {
+  desktop.setCaption("Vemo score : 120");
+  EXPECT_EQ(window.windowTitle(), QStringLiteral("Vemo score : 120"));
+  desktop.setCursorVisible(false);
+  EXPECT_EQ(window.view().cursor().shape(), Qt::BlankCursor);
+  desktop.setCursorVisible(true);
+  EXPECT_EQ(window.view().cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(DesktopTest, ScreenDepthOfTheDisplay) { EXPECT_GE(desktop.screenDepth(), 24); }
+
+TEST_F(DesktopTest, SoundNeverBlocks) {
+  QElapsedTimer clock;
+  clock.start();
+  for (int i = 0; i < 5; ++i) desktop.playInformationSound();
+  EXPECT_LT(clock.elapsed(), 1000);
+}
+
+struct BoxLook {
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QStringList buttons;
+  bool surfaceShown = false;
+};
+
+BoxLook ShowBox(QtDesktop& desktop, TForm1& form, MessageKind kind, const std::string& text) {
+  BoxLook look;
+  CloseNextMessageBox(0, [&](QMessageBox& box) {
+    look.title = box.windowTitle();
+    look.text = box.text();
+    look.icon = box.icon();
+    for (QAbstractButton* b : box.buttons()) look.buttons << b->text();
+    look.surfaceShown = form.Canvas().changed().empty();
+  });
+  form.Canvas().setPixel(5, 5, kRed);
+  desktop.messageBox(kind, text);
+  return look;
+}
+
+TEST_F(DesktopTest, MessageBoxes) {
+  desktop.setCaption("Vemo score : 7");
+  const BoxLook info = ShowBox(desktop, form, MessageKind::Information, "Игра окончена");
+  EXPECT_EQ(info.title, QStringLiteral("Vemo"));
+  EXPECT_EQ(info.text, QStringLiteral("Игра окончена"));
+  EXPECT_EQ(info.icon, QMessageBox::Information);
+  EXPECT_EQ(info.buttons, QStringList{QStringLiteral("OK")});
+  // What the core drew is on screen before the box covers the window.
+  EXPECT_TRUE(info.surfaceShown);
+  EXPECT_EQ(ShowBox(desktop, form, MessageKind::Warning, "Внимание").icon, QMessageBox::Warning);
+  EXPECT_EQ(ShowBox(desktop, form, MessageKind::Error, "Cannot open file data.").icon, QMessageBox::Critical);
+}
+
+class TestDialog : public Dialog {
+ public:
+  DialogKind kind() const override { return DialogKind::About; }
+};
+
+TEST_F(DesktopTest, ModalDialogsGoThroughTheHook) {
+  TestDialog dialog;
+  desktop.showModal(dialog);  // no dialogs yet: returns at once
+  std::vector<DialogKind> shown;
+  bool surfaceShown = false;
+  desktop.setModalHook([&](Dialog& d) {
+    shown.push_back(d.kind());
+    surfaceShown = form.Canvas().changed().empty();
+  });
+  form.Canvas().setPixel(5, 5, kRed);
+  desktop.showModal(dialog);
+  EXPECT_EQ(shown, std::vector<DialogKind>{DialogKind::About});
+  EXPECT_TRUE(surfaceShown);
+}
+
+TEST_F(DesktopTest, QuitEndsTheEventLoopAtOnce) {
+  desktop.quitNow();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(window.timers().armed());
+  // The exit reaches the main loop as soon as it runs.
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+  giveUp.start(3000);
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  // Keys after the end no longer reach the core.
+  QTest::keyClick(&window, Qt::Key_Left);
+  EXPECT_EQ(window.entries, std::vector<std::string>{});
+}
+
+TEST_F(DesktopTest, CloseRequestAsksTheCore) {
+  // The closing steps write the data file: this runs in a scratch directory.
+  desktop.requestClose();
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_FALSE(window.timers().armed());
+}
+
+}  // namespace
+}  // namespace vemo::desktop::testing

@@ -9,32 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "quiet_desktop.h"
 #include "shell/desktop.h"
 #include "shell/dialog.h"
 #include "shell/form1.h"
 
 namespace vemo {
 namespace {
-
-class QuietDesktop : public Desktop {
- public:
-  std::int64_t nowUs() const override { return nowUs_; }
-  void sleepUntilUs(std::int64_t us) override { nowUs_ = us > nowUs_ ? us : nowUs_; }
-  void presentNow() override {}
-  void setCaption(const std::string& text) override { caption_ = text; }
-  void setCursorVisible(bool) override {}
-  void playInformationSound() override {}
-  int screenDepth() const override { return 24; }
-  void messageBox(MessageKind, const std::string&) override {}
-  void showModal(Dialog&) override {}
-  void requestClose() override {}
-  void quitNow() override {}
-  void drawText(Surface&, int, int, const std::string&, const FontSpec&) override {}
-
- private:
-  std::int64_t nowUs_ = 1'000'000;
-  std::string caption_;
-};
 
 // A running level-1 game with the window drawn; the start-up timer is stopped
 // and the timers never fire: each benchmark calls the handlers itself.

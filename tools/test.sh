@@ -22,4 +22,6 @@ run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 echo "== Build and tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVEMO_SANITIZE=ON -DVEMO_BENCH=OFF
+echo "== Fuzzing the reading of the records file (60 s) =="
+VEMO_FUZZ_DIR="$root/build-fuzz" bash "$root/tests/fuzz/run.sh" 60 || status=1
 exit $status

@@ -54,7 +54,10 @@ void TForm1::TTimer() { RedrawPieceArea(); }
 
 void TForm1::FormKeyDown(int key) {
   GameState& s = State_;
-  if (s.Mode != GameMode::Tetris) return;  // the snake's turns come with the snake game
+  if (s.Mode != GameMode::Tetris) {
+    SnakeKeyDown(key);
+    return;
+  }
   if (s.RunState != Run::Game || !s.PieceInPlay) return;
   switch (key) {
     case vk::kUp:

@@ -31,6 +31,7 @@ void TForm1::StartTetris(int speed) {
   Menu_.setChecked("N4", false);
   Timers_.disable(TimerId::SnakMov);
   Timers_.disable(TimerId::SnakVis);
+  Timers_.disable(TimerId::Apple);  // a pending apple would draw over the well
   s.Mode = GameMode::Tetris;
   s.RunState = Run::Game;
   s.Score = 0;
@@ -69,10 +70,14 @@ void TForm1::MoverTimer() {
   }
 }
 
+// The message shows while the game still counts as running; the score is
+// offered to the records table once it has stopped.
 void TForm1::GameOver() {
   State_.PieceInPlay = false;
   Timers_.disable(TimerId::Mover);
+  ShowGameOver();
   State_.RunState = Run::Stop;
+  InsertRecord();
 }
 
 }  // namespace vemo

@@ -15,6 +15,9 @@ void TForm1::ChooseNextPiece() {
 
 void TForm1::FormCreate() {
   GameState& s = State_;
+  // The snake's part of the reset.
+  s.AppleFollowUp = false;
+  for (int k : {100, 101}) s.SegX[k] = s.SegY[k] = GameState::kNoCell;
   s.Mode = GameMode::Tetris;
   for (int c = 0; c <= WellGrid::kWallColumn; ++c) s.Well.set(c, WellGrid::kFloorRow, cell::kFloor);
   for (int r = -1; r <= 24; ++r) s.Well.set(WellGrid::kWallColumn, r, cell::kWall);

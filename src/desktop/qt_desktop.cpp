@@ -87,8 +87,14 @@ void QtDesktop::quitNow() {
   }
 }
 
-void QtDesktop::drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) {
-  DrawSurfaceText(surface, x, y, utf8, font);
+void QtDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
+                         TextLayout layout) {
+  DrawSurfaceText(surface, box, utf8, font, layout);
+}
+
+Rgb QtDesktop::menuColour() const {
+  const QColor c = QApplication::palette().color(QPalette::Window);
+  return {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())};
 }
 
 }  // namespace vemo::desktop

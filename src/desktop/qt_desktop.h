@@ -40,7 +40,9 @@ class QtDesktop final : public Desktop {
   void requestClose() override;
   void quitNow() override;
 
-  void drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) override;
+  void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
+                TextLayout layout) override;
+  Rgb menuColour() const override;
 
  private:
   MainWindow* window_ = nullptr;

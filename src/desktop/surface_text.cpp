@@ -1,7 +1,6 @@
 #include "desktop/surface_text.h"
 
 #include <QFont>
-#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
@@ -28,22 +27,26 @@ QFont FontFor(const FontSpec& wanted) {
 
 }  // namespace
 
-Rect DrawSurfaceText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& wanted) {
+Rect DrawSurfaceText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& wanted,
+                     TextLayout layout) {
   // Paint in place: the image shares the surface's bytes.
   QImage image(surface.bytes(), surface.width(), surface.height(), surface.bytesPerLine(), QImage::Format_RGB888);
   const QString text = QString::fromStdString(utf8);
   const QFont font = FontFor(wanted);
-  const QFontMetrics metrics(font);
-  const QRect box(x, y, metrics.horizontalAdvance(text), metrics.height());
+  const QRect area(box.left, box.top, box.right - box.left, box.bottom - box.top);
+  const int flags = (layout.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop |
+                    (layout.wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
 
   QPainter painter(&image);
-  painter.fillRect(box, Qt::white);
+  painter.setClipRect(area);
   painter.setFont(font);
+  const QRect used = painter.boundingRect(area, flags, text) & area;
+  if (layout.opaque) painter.fillRect(used, Qt::white);
   painter.setPen(Qt::black);
-  painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+  painter.drawText(area, flags, text);
   painter.end();
 
-  const Rect changed{box.left(), box.top(), box.left() + box.width(), box.top() + box.height()};
+  const Rect changed{used.left(), used.top(), used.left() + used.width(), used.top() + used.height()};
   surface.markChanged(changed);
   return changed;
 }

@@ -8,9 +8,10 @@
 
 namespace vemo::desktop {
 
-// Writes `utf8` with its top-left corner at (x, y): black letters in an opaque
-// white box as wide as the text and as high as the font's line. Marks the box
-// as changed on the surface and returns it.
-Rect DrawSurfaceText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font);
+// Writes `utf8` in black from the top of `box`, left-aligned or centred,
+// wrapped at word boundaries if asked, and cut at the box's edges. Opaque text
+// sits on a white box as wide as the text and as high as the font's line
+// (cut at `box` too). Marks the painted area as changed and returns it.
+Rect DrawSurfaceText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font, TextLayout layout);
 
 }  // namespace vemo::desktop

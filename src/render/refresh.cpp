@@ -12,6 +12,9 @@ void TForm1::Refresh() {
   if (State_.Mode == GameMode::Tetris) {
     RedrawWell();
     WellFrame();
+  } else {
+    SnakVisTimer();
+    SnakeFrame();
   }
   Timers_.enable(TimerId::Timer2);
 }

@@ -33,7 +33,8 @@ bool TForm1::FormCloseQuery() {
     const Rect outer = desktop_.windowFrame();
     Canvas_.rectangle(0, 0, outer.right, outer.bottom);
   }
-  desktop_.drawText(Canvas_, 150, 180, "Запись...", kSavingFont);
+  desktop_.drawText(Canvas_, {150, 180, Surface::kWidth, Surface::kHeight}, "Запись...", kSavingFont,
+                    {.opaque = true});
   desktop_.presentNow();
   try {
     SaveData();

@@ -27,7 +27,7 @@ enum class MessageKind { Information, Warning, Error };
 struct TextLayout {
   bool centred = false;
   bool wordWrap = false;
-  bool opaque = false;  // paint the box white behind the text, else leave it
+  bool opaque = false;  // paint white behind the text's own line, else leave the box as it is
 };
 
 class Desktop {
@@ -50,7 +50,7 @@ class Desktop {
   // least one pixel past the client area on the right and at the bottom.
   virtual Rect windowFrame() const { return {0, 0, Surface::kWidth + 1, Surface::kHeight + 1}; }
   // The desktop's colour of menus, the main window's own colour.
-  virtual Rgb menuColour() const { return {240, 240, 240}; }
+  virtual Rgb menuColour() const = 0;
 
   // Modal message box with one "OK" button and the program's title as caption.
   virtual void messageBox(MessageKind kind, const std::string& text) = 0;
@@ -61,14 +61,10 @@ class Desktop {
   // Ends the program at once, without the closing steps.
   virtual void quitNow() = 0;
 
-  // Draws text with its top-left corner at (x, y), black on white.
-  virtual void drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) = 0;
-  // Draws text in black inside `box`, laid out as asked and cut at the box.
-  virtual void drawTextBox(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                           TextLayout layout) {
-    (void)layout;
-    drawText(surface, box.left, box.top, utf8, font);
-  }
+  // Draws text in black from the top of `box`, laid out as asked and cut at
+  // the box's edges.
+  virtual void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
+                        TextLayout layout) = 0;
 };
 
 }  // namespace vemo

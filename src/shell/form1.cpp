@@ -23,6 +23,12 @@ TForm1::TForm1(Desktop& desktop)
   BindTimer(TimerId::Gor, &TForm1::GorTimer);
   BindTimer(TimerId::Beg, &TForm1::BegTimer);
 
+  BindTimer(TimerId::SnakBeg, &TForm1::SnakBegTimer);
+  BindTimer(TimerId::SnakVis, &TForm1::SnakVisTimer);
+  BindTimer(TimerId::SnakMov, &TForm1::SnakMovTimer);
+  // The timer places every later apple; the first one is placed by the start.
+  Timers_.bind(TimerId::Apple, [this] { Enter([this] { AppleTimer(); }); });
+
   BindMenu("N4", &TForm1::N4Click);
   BindMenu("N6", &TForm1::N6Click);
   BindMenu("N8", &TForm1::N8Click);
@@ -38,6 +44,14 @@ TForm1::TForm1(Desktop& desktop)
   BindMenu("N21", &TForm1::N21Click);
   BindMenu("N34", &TForm1::N34Click);
   BindMenu("N35", &TForm1::N35Click);
+  BindMenu("N25", &TForm1::N25Click);
+  BindMenu("N26", &TForm1::N26Click);
+  BindMenu("N27", &TForm1::N27Click);
+  BindMenu("N28", &TForm1::N28Click);
+  BindMenu("N29", &TForm1::N29Click);
+  BindMenu("N15", &TForm1::N15Click);
+  BindMenu("N32", &TForm1::N32Click);
+  BindMenu("N12", &TForm1::N12Click);
 
   FormCreate();
 }

@@ -8,13 +8,18 @@
 #include <string>
 
 #include "blocks/game_state.h"
+#include "records/line_image.h"
+#include "records/name_dialog.h"
+#include "records/records_view.h"
 #include "render/picture.h"
 #include "render/pictures.h"
 #include "render/surface.h"
+#include "shell/about_box.h"
 #include "shell/desktop.h"
 #include "shell/event_entry.h"
 #include "shell/menu_model.h"
 #include "shell/timer_table.h"
+#include "snake/field_size_dialog.h"
 
 namespace vemo {
 
@@ -97,6 +102,8 @@ class TForm1 {
   void N21Click();
   void N34Click();  // sensitive control
   void N35Click();  // standard control
+  void N32Click();  // records view
+  void N12Click();  // about box
 
   // --- Falling-block game ---
   void PlacePiece();
@@ -155,6 +162,11 @@ class TForm1 {
   void BindTimer(TimerId id, void (TForm1::*handler)());
   void BindMenu(const std::string& item, void (TForm1::*handler)());
   void ChooseNextPiece();
+  // The snake game's own steps.
+  void StartSnake(int speed);
+  void SnakeFrame();
+  void SnakeKeyDown(int key);
+  void EndSnakeGame();
 
   Desktop& desktop_;
   GameState State_;
@@ -166,8 +178,15 @@ class TForm1 {
 
  public:
   // --- The dialog windows and the records (the records work adds them here) ---
+  TAboutBox AboutBox{*this};
+  TForm2 Form2{*this};  // its cells are the records table
+  TForm3 Form3{*this};
+  std::string PlayerName;
+  // The records file's lines, kept for the program's life.
+  LineImage FileImage = LineImage::Fresh();
 
   // --- The snake's dialog (the snake work adds it here) ---
+  TForm4 Form4{Timers_};
 };
 
 }  // namespace vemo

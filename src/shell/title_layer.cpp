@@ -13,8 +13,8 @@ const FontSpec kHintFont{"MS Sans Serif", 47, true};
 
 void TForm1::PaintTitleLayer() {
   Canvas_.fill(desktop_.menuColour());
-  desktop_.drawTextBox(Canvas_, kLabel1Rect, "Vemo", kTitleFont, {});
-  desktop_.drawTextBox(Canvas_, kLabel2Rect, "Нажмите на это окно", kHintFont, {.centred = true, .wordWrap = true});
+  desktop_.drawText(Canvas_, kLabel1Rect, "Vemo", kTitleFont, {});
+  desktop_.drawText(Canvas_, kLabel2Rect, "Нажмите на это окно", kHintFont, {.centred = true, .wordWrap = true});
 }
 
 }  // namespace vemo

@@ -44,6 +44,7 @@ TEST_F(StartupTest, TheTitleShowsUntilTheFirstSecondThenTheWipeAndThePlayingScre
 
 TEST_F(StartupTest, WithoutAnimationTheScreenComesAtOnceWithASolidBlackFrame) {
   menu().setChecked("N31", false);
+  form->SaveData();  // the start-up reads the options from the records file
   form->OnShow();
   run(1000);
   EXPECT_TRUE(showsFire(0));
@@ -55,6 +56,7 @@ TEST_F(StartupTest, WithoutAnimationTheScreenComesAtOnceWithASolidBlackFrame) {
 
 TEST_F(StartupTest, AClickOnALabelStartsAtOnceAndLaterRefreshes) {
   menu().setChecked("N31", false);
+  form->SaveData();  // the start-up reads the options from the records file
   form->OnShow();
   form->OnLabelClick(1);
   EXPECT_FALSE(timers().enabled(TimerId::Gor));
@@ -69,6 +71,7 @@ TEST_F(StartupTest, AClickOnALabelStartsAtOnceAndLaterRefreshes) {
 
 TEST_F(StartupTest, APressElsewhereHurriesTheFirstTickAndRepaints) {
   menu().setChecked("N31", false);
+  form->SaveData();  // the start-up reads the options from the records file
   form->OnShow();
   form->OnMouseDown();
   EXPECT_TRUE(showsBackgroundAt(5, 5)) << "the press repaints at once";

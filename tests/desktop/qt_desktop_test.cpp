@@ -1,5 +1,6 @@
 // The Qt desktop's operations as the core calls them.
 
+#include <algorithm>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -32,7 +33,7 @@ Ink CountInk(const Surface& s, const Rect& r) {
 TEST(SurfaceText, BlackOnAnOpaqueWhiteBox) {
   Surface surface(639, 476, kRed);
   surface.takeChanged();
-  const Rect box = DrawSurfaceText(surface, 150, 180, "Запись...", {"Arial", 65, false});
+  const Rect box = DrawSurfaceText(surface, {150, 180, 639, 476}, "Запись...", {"Arial", 65, false}, {.opaque = true});
   EXPECT_EQ(box.left, 150);
   EXPECT_EQ(box.top, 180);
   EXPECT_GE(box.bottom - box.top, 65);
@@ -53,7 +54,7 @@ TEST(SurfaceText, BlackOnAnOpaqueWhiteBox) {
 TEST(SurfaceText, FontsOfTheProgramMapToLiberationSans) {
   auto draw = [](const std::string& family, bool bold) {
     Surface s(639, 476, kRed);
-    DrawSurfaceText(s, 10, 10, "Vemo", {family, 47, bold});
+    DrawSurfaceText(s, {10, 10, 639, 476}, "Vemo", {family, 47, bold}, {});
     return std::vector<std::uint8_t>(s.bytes(), s.bytes() + s.bytesPerLine() * s.height());
   };
   const auto liberation = draw("Liberation Sans", false);
@@ -64,15 +65,46 @@ TEST(SurfaceText, FontsOfTheProgramMapToLiberationSans) {
 
 TEST(SurfaceText, BoldHasMoreInk) {
   Surface regular(639, 476), bold(639, 476);
-  const Rect r = DrawSurfaceText(regular, 0, 0, "Нажмите на это окно", {"MS Sans Serif", 47, false});
-  const Rect b = DrawSurfaceText(bold, 0, 0, "Нажмите на это окно", {"MS Sans Serif", 47, true});
+  const Rect r = DrawSurfaceText(regular, {0, 0, 639, 476}, "Нажмите на это окно", {"MS Sans Serif", 47, false}, {.opaque = true});
+  const Rect b = DrawSurfaceText(bold, {0, 0, 639, 476}, "Нажмите на это окно", {"MS Sans Serif", 47, true}, {.opaque = true});
   EXPECT_GT(CountInk(bold, b).black, CountInk(regular, r).black);
 }
 
 TEST(SurfaceText, CutAtTheSurfaceEdge) {
   Surface surface(639, 476, kRed);
-  DrawSurfaceText(surface, 600, 460, "Запись...", {"Arial", 65, false});
+  DrawSurfaceText(surface, {600, 460, 639, 476}, "Запись...", {"Arial", 65, false}, {.opaque = true});
   EXPECT_EQ(surface.changed(), (Rect{600, 460, 639, 476}));
+}
+
+TEST(SurfaceText, LabelTextIsTransparentAndCutAtItsBox) {
+  // The product name at its title size does not fit its label: it is cut there.
+  const Rect label{12, 8, 12 + 622, 8 + 358};
+  Surface surface(639, 476, kRed);
+  DrawSurfaceText(surface, label, "Vemo", {"Arial", 320, false}, {});
+  const Ink inside = CountInk(surface, label);
+  EXPECT_GT(inside.black, 10000);
+  EXPECT_EQ(inside.white, 0) << "no box behind label text";
+  bool inkAtRightEdge = false;
+  for (int y = label.top; y < label.bottom; ++y)
+    for (int x = label.right - 40; x < label.right; ++x) inkAtRightEdge |= surface.pixel(x, y) == Rgb{0, 0, 0};
+  EXPECT_TRUE(inkAtRightEdge) << "the name runs to the label's edge";
+  for (int y = 0; y < 476; ++y) ASSERT_EQ(surface.pixel(label.right, y), kRed) << y;
+}
+
+TEST(SurfaceText, CentredLabelTextSitsInTheMiddle) {
+  const Rect label{8, 392, 8 + 625, 392 + 57};
+  Surface surface(639, 476, kRed);
+  DrawSurfaceText(surface, label, "Нажмите на это окно", {"MS Sans Serif", 47, true}, {.centred = true, .wordWrap = true});
+  int left = 639, right = -1;
+  for (int y = label.top; y < label.bottom; ++y)
+    for (int x = label.left; x < label.right; ++x)
+      if (surface.pixel(x, y) == Rgb{0, 0, 0}) {
+        left = std::min(left, x);
+        right = std::max(right, x);
+      }
+  ASSERT_LT(left, right);
+  const int centre = (label.left + label.right) / 2;
+  EXPECT_NEAR((left + right) / 2, centre, 4);
 }
 
 TEST(Clock, MonotonicAndSleepsWithoutRunningEvents) {

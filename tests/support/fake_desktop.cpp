@@ -1,8 +1,37 @@
 #include "support/fake_desktop.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <random>
+#include <stdexcept>
+
+#include "records/data_file.h"
+#include "records/records_file.h"
+#include "shell/menu_model.h"
 
 namespace vemo::testing {
+
+TemporaryWorkingDirectory::TemporaryWorkingDirectory() : previous_(std::filesystem::current_path()) {
+  std::string name = (std::filesystem::temp_directory_path() / "vemo-test-XXXXXX").string();
+  if (::mkdtemp(name.data()) == nullptr) throw std::runtime_error("cannot make a temporary directory");
+  path_ = name;
+  std::filesystem::current_path(path_);
+  LineImage image = LineImage::Fresh();
+  std::mt19937 generator(1);
+  const MenuModel newMenu;
+  OptionFlags builtInOptions{};
+  for (std::size_t i = 0; i < builtInOptions.size(); ++i) builtInOptions[i] = newMenu.checked(kOptionItems[i]);
+  BuildImage(image, BuiltInRows(), builtInOptions, kDefaultFieldSize,
+             [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator); });
+  ReplaceFile(kRecordsFileName, JoinLines(image));
+}
+
+TemporaryWorkingDirectory::~TemporaryWorkingDirectory() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous_, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
 
 void FakeDesktop::sleepUntilUs(std::int64_t us) { nowUs_ = std::max(nowUs_, us); }
 
@@ -20,10 +49,19 @@ void FakeDesktop::messageBox(MessageKind kind, const std::string& text) {
 
 void FakeDesktop::showModal(Dialog& dialog) {
   dialogs.push_back(dialog.kind());
+  if (runDialogHandlers) {
+    dialog.closeRequested = false;
+    dialog.FormShow();
+  }
   runModalScript();
+  if (runDialogHandlers) {
+    dialog.FormCloseQuery();
+    dialog.closeRequested = false;
+  }
 }
 
-void FakeDesktop::drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec&) {
+void FakeDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec&, TextLayout) {
+  const int x = box.left, y = box.top;
   texts.push_back(utf8);
   // A mark where the text would go, so drawing can be seen in the pixels.
   surface.setPixel(x, y, {0, 0, 0});

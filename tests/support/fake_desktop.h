@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +14,23 @@
 #include "shell/dialog.h"
 
 namespace vemo::testing {
+
+// The program works in its working directory (the records file lives there).
+// A test's program gets a fresh temporary one that holds the records file a
+// first run leaves behind (built-in table and options); the previous working
+// directory comes back, and the temporary one is removed, at the end.
+class TemporaryWorkingDirectory {
+ public:
+  TemporaryWorkingDirectory();
+  TemporaryWorkingDirectory(const TemporaryWorkingDirectory&) = delete;
+  TemporaryWorkingDirectory& operator=(const TemporaryWorkingDirectory&) = delete;
+  ~TemporaryWorkingDirectory();
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path previous_;
+  std::filesystem::path path_;
+};
 
 class FakeDesktop : public Desktop {
  public:
@@ -34,7 +52,9 @@ class FakeDesktop : public Desktop {
   void showModal(Dialog& dialog) override;
   void requestClose() override { ++closeRequests; }
   void quitNow() override { quit = true; }
-  void drawText(Surface& surface, int x, int y, const std::string& utf8, const FontSpec& font) override;
+  void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
+                TextLayout layout) override;
+  Rgb menuColour() const override { return {240, 240, 240}; }
 
   // Drives the timers of whatever core is attached: fires due timers while
   // advancing the virtual clock by `ms`.
@@ -45,6 +65,11 @@ class FakeDesktop : public Desktop {
   std::function<void()> fireTimers;
   std::function<std::int64_t()> nextDueUs;  // returns -1 when none
   std::deque<ModalScript> modalScripts;
+  // When set, showModal acts like the real desktop towards the dialog model:
+  // FormShow before the script, FormCloseQuery after it (the model asked to
+  // close, or the close box when it did not), closeRequested cleared.
+  bool runDialogHandlers = false;
+  TemporaryWorkingDirectory workingDirectory;
 
   std::string caption;
   bool cursorVisible = true;

@@ -1,0 +1,43 @@
+#pragma once
+// TForm3, the dialog in which a player who reaches the records table types a
+// name. It opens empty; Enter closes it (Escape does nothing); however it
+// closes, the typed text becomes the player's name exactly as typed and the
+// main window is redrawn.
+
+#include "shell/dialog_layout.h"
+#include "records/record_row.h"
+#include "shell/dialog.h"
+
+namespace vemo {
+
+class TForm1;
+
+struct NameDialogLayout {
+  WindowLayout window;
+  LabelLayout label1;
+  EditLayout edit1;
+};
+
+inline constexpr NameDialogLayout kNameDialogLayout{
+    {"", 204, 68, {}},
+    {"Label1", 8, 8, 185, 39, {}, TextAlign::Left, true, false,
+     "Вы набрали рекордное количество очков, назовите себя"},
+    // Longer names would not fit the records file whole.
+    {"Edit1", 8, 40, 185, 21, kMaxNameLength},
+};
+
+class TForm3 : public Dialog {
+ public:
+  explicit TForm3(TForm1& owner) : owner_(owner) {}
+
+  DialogKind kind() const override { return DialogKind::NameEntry; }
+  void FormShow() override;
+  void KeyDown(int key) override { Edit1KeyDown(key); }
+  void Edit1KeyDown(int key);
+  bool FormCloseQuery() override;
+
+ private:
+  TForm1& owner_;
+};
+
+}  // namespace vemo

@@ -1,0 +1,356 @@
+// The snake's move step: moving and waiting at a border, turning, eating and
+// growing, the score and the level, running into itself, and the redraw.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "render/geometry.h"
+#include "render/tiles.h"
+#include "snake/snake_field.h"
+#include "support/game_fixture.h"
+
+namespace vemo::testing {
+namespace {
+
+using snake::Cell;
+
+constexpr Cell kParking{21, 21};
+
+Rgb RawPixel(const Surface& s, int x, int y) {
+  const std::uint8_t* p = s.bytes() + static_cast<std::size_t>(y) * s.bytesPerLine() + static_cast<std::size_t>(x) * 3;
+  return {p[0], p[1], p[2]};
+}
+
+class SnakeMoveTest : public GameTest {
+ protected:
+  // No start-up sequence: it would read a records file and set the size.
+  SnakeMoveTest() { timers().disable(TimerId::Gor); }
+
+  void start(int side, const char* item = "N25") {
+    state().FieldSize = side;
+    form->OnMenu(item);
+  }
+  // Replaces the snake of a running game by `body` (head first) and empties
+  // the rest of the field, as a game may have left it; the window is redrawn.
+  void placeSnake(const std::vector<Cell>& body, Heading dir, Cell blank = kParking) {
+    GameState& s = state();
+    for (int x = 0; x < s.FieldSize; ++x)
+      for (int y = 0; y < s.FieldSize; ++y) s.SnakeField[x][y] = ' ';
+    for (int k = 1; k < GameState::kSegSlots; ++k) {
+      snake::SetEntryCell(s, k, kParking);
+      s.SegColour[k] = ' ';
+    }
+    for (std::size_t i = 0; i < body.size(); ++i) {
+      const int k = static_cast<int>(i) + 1;
+      snake::SetEntryCell(s, k, body[i]);
+      s.SegColour[k] = snake::kColours[i % 6];
+      s.SnakeField[body[i].x][body[i].y] = s.SegColour[k];
+    }
+    s.SegCount = static_cast<int>(body.size()) + 1;
+    snake::SetEntryCell(s, s.SegCount, blank);
+    s.SnakeDir = dir;
+    form->OnMenu("N14");
+  }
+  void putApple(Cell c, char letter = 'b') {
+    state().SnakeField[c.x][c.y] = letter;
+    form->SnakVisTimer();
+  }
+  void removeApples() {
+    GameState& s = state();
+    std::vector<bool> segment(static_cast<std::size_t>(s.FieldSize * s.FieldSize));
+    for (int k = 1; k < s.SegCount; ++k) {
+      const Cell c = entry(k);
+      if (snake::OnField(s.FieldSize, c)) segment[static_cast<std::size_t>(c.y * s.FieldSize + c.x)] = true;
+    }
+    for (int x = 0; x < s.FieldSize; ++x)
+      for (int y = 0; y < s.FieldSize; ++y)
+        if (!segment[static_cast<std::size_t>(y * s.FieldSize + x)]) s.SnakeField[x][y] = ' ';
+    form->SnakVisTimer();
+  }
+  Cell entry(int k) { return snake::EntryCell(state(), k); }
+  Cell head() { return entry(1); }
+  Heading dir() { return state().SnakeDir; }
+  void press(int key) { form->OnKeyDown(key); }
+
+  bool cellShows(Cell c, char code) {
+    const Point o = SnakeCellOrigin(c.x, c.y);
+    for (int dy = 0; dy < kCellSize; ++dy)
+      for (int dx = 0; dx < kCellSize; ++dx) {
+        const Rgb want = code == ' ' ? form->Images().Image1.at(o.x + dx, o.y + dy) : TileFor(code).at(dx, dy);
+        if (!(RawPixel(canvas(), o.x + dx, o.y + dy) == want)) return false;
+      }
+    return true;
+  }
+  bool gameOverShown(int score) {
+    return desktop.messages.size() == 1 && desktop.messages[0].kind == MessageKind::Information &&
+           desktop.messages[0].text.rfind("Игра окончена, игрок набрал " + std::to_string(score), 0) == 0;
+  }
+};
+
+TEST_F(SnakeMoveTest, AtLevelOneTheHeadMovesRightEvery500MsAndWaitsOnTheBorder) {
+  start(15);  // the first apple is never in row 0, so nothing is eaten there
+  for (int x = 2; x <= 14; ++x) {
+    run(499);
+    ASSERT_EQ(head(), (Cell{x - 1, 0}));
+    run(1);
+    ASSERT_EQ(head(), (Cell{x, 0}));
+  }
+  run(1500);
+  EXPECT_EQ(head(), (Cell{14, 0}));
+  EXPECT_EQ(state().RunState, Run::Game) << "a border never kills";
+  EXPECT_TRUE(desktop.messages.empty());
+
+  press(vk::kDown);
+  EXPECT_EQ(dir(), Heading::Down);
+  press(vk::kRight);
+  EXPECT_EQ(dir(), Heading::Down) << "no turn into the border the head stands on";
+  press(vk::kUp);
+  EXPECT_EQ(dir(), Heading::Down) << "no turn up in row 0";
+  run(500);
+  EXPECT_EQ(head(), (Cell{14, 1}));
+}
+
+TEST_F(SnakeMoveTest, TurnsAreTestedAgainstTheSecondSegmentNotTheDirection) {
+  start(15);
+  placeSnake({{5, 5}, {4, 5}}, Heading::Right, {3, 5});
+  press(vk::kLeft);
+  EXPECT_EQ(dir(), Heading::Right) << "no reversing";
+  press(vk::kUp);
+  EXPECT_EQ(dir(), Heading::Up);
+  press(vk::kLeft);
+  EXPECT_EQ(dir(), Heading::Up) << "the second segment is still left of the head";
+  run(500);
+  ASSERT_EQ(head(), (Cell{5, 4}));
+  ASSERT_EQ(entry(2), (Cell{5, 5}));
+  press(vk::kLeft);
+  EXPECT_EQ(dir(), Heading::Left);
+  press(65);
+  EXPECT_EQ(dir(), Heading::Left) << "other keys do nothing";
+}
+
+TEST_F(SnakeMoveTest, KeysDoNothingWhileTheGameIsPausedOrOver) {
+  start(15);
+  form->OnMenu("N4");
+  ASSERT_EQ(state().RunState, Run::Pause);
+  press(vk::kDown);
+  EXPECT_EQ(dir(), Heading::Right);
+  run(2000);
+  EXPECT_EQ(head(), (Cell{1, 0}));
+  form->OnMenu("N4");
+  EXPECT_TRUE(timers().enabled(TimerId::SnakMov));
+  EXPECT_TRUE(timers().enabled(TimerId::SnakVis));
+}
+
+TEST_F(SnakeMoveTest, RunningIntoTheLastVisibleSegmentEndsTheGame) {
+  start(15);
+  // A square: the tail at (4, 5) would move away in this very step.
+  placeSnake({{5, 5}, {5, 6}, {4, 6}, {4, 5}}, Heading::Up);
+  state().Score = 6;
+  press(vk::kLeft);
+  ASSERT_EQ(dir(), Heading::Left);
+  run(500);
+  EXPECT_TRUE(gameOverShown(6));
+  EXPECT_TRUE(desktop.dialogs.empty()) << "no name entry for the snake";
+  EXPECT_EQ(state().RunState, Run::Stop);
+  EXPECT_FALSE(timers().enabled(TimerId::SnakMov));
+  EXPECT_FALSE(timers().enabled(TimerId::SnakVis));
+  EXPECT_TRUE(menu().enabled("N15"));
+  EXPECT_EQ(head(), (Cell{5, 5})) << "the snake does not move";
+  EXPECT_TRUE(cellShows({4, 5}, state().SegColour[4]));
+  press(vk::kDown);
+  EXPECT_EQ(dir(), Heading::Left) << "no turns after the game";
+  run(3000);
+  EXPECT_EQ(head(), (Cell{5, 5}));
+  EXPECT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(state().Mode, GameMode::Snake);
+}
+
+TEST_F(SnakeMoveTest, TheCellTheTailLeftIsFree) {
+  start(15);
+  placeSnake({{5, 5}, {5, 6}, {4, 6}}, Heading::Up, {4, 5});
+  press(vk::kLeft);
+  run(500);
+  EXPECT_EQ(head(), (Cell{4, 5}));
+  EXPECT_EQ(state().RunState, Run::Game);
+  EXPECT_EQ(state().SnakeField[4][6], ' ');
+  EXPECT_TRUE(cellShows({4, 6}, ' '));
+  EXPECT_TRUE(cellShows({4, 5}, state().SegColour[1]));
+}
+
+TEST_F(SnakeMoveTest, EatingGrowsTheSnakeAtItsHeadThenAnExtraStepFollows) {
+  start(15);
+  placeSnake({{5, 5}, {4, 5}, {3, 5}}, Heading::Right);  // colours r, y, g
+  putApple({6, 5}, 'b');
+  // A fixed draw, so the next apple does not happen to lie right ahead.
+  state().Generator.seed(7);
+  run(500);
+  ASSERT_EQ(state().SegCount, 5);
+  EXPECT_EQ(head(), (Cell{6, 5}));
+  const std::vector<Cell> cells{{6, 5}, {5, 5}, {4, 5}, {3, 5}};
+  const std::string colours = "bryg";
+  for (int k = 1; k <= 4; ++k) {
+    EXPECT_EQ(entry(k), cells[static_cast<std::size_t>(k - 1)]) << k;
+    EXPECT_EQ(state().SegColour[k], colours[static_cast<std::size_t>(k - 1)]) << k;
+    EXPECT_TRUE(cellShows(entry(k), state().SegColour[k])) << k;
+  }
+  EXPECT_EQ(state().Score, 2);
+  EXPECT_EQ(desktop.caption, "Vemo score : 2");
+  EXPECT_EQ(desktop.sounds, 1);
+  EXPECT_TRUE(timers().enabled(TimerId::Apple));
+
+  run(9);
+  EXPECT_EQ(head(), (Cell{6, 5}));
+  run(1);  // the next apple, and one step more at once
+  EXPECT_EQ(head(), (Cell{7, 5}));
+  ASSERT_FALSE(timers().enabled(TimerId::Apple)) << "the seed put the next apple right ahead: choose another";
+  run(489);
+  EXPECT_EQ(head(), (Cell{7, 5}));
+  run(1);
+  EXPECT_EQ(head(), (Cell{8, 5})) << "the regular steps go on unchanged";
+}
+
+TEST_F(SnakeMoveTest, EatingOnTheFirstStepBringsTheStartSnakeOntoTheField) {
+  start(15);
+  removeApples();
+  putApple({1, 1}, 'c');
+  press(vk::kDown);
+  run(500);
+  ASSERT_EQ(state().SegCount, 4);
+  const GameState& s = state();
+  EXPECT_EQ(s.SnakeField[1][1], 'c');
+  EXPECT_EQ(s.SnakeField[1][0], s.SegColour[2]);
+  EXPECT_EQ(s.SnakeField[0][0], s.SegColour[3]);
+  for (int k = 1; k <= 3; ++k) EXPECT_TRUE(cellShows(entry(k), s.SegColour[k])) << k;
+  run(10);
+  // Whatever the next step did, the field holds every segment and one apple.
+  int letters = 0;
+  for (int x = 0; x < 15; ++x)
+    for (int y = 0; y < 15; ++y) letters += IsColourLetter(s.SnakeField[x][y]);
+  for (int k = 1; k < s.SegCount; ++k) EXPECT_EQ(s.SnakeField[entry(k).x][entry(k).y], s.SegColour[k]) << k;
+  EXPECT_EQ(letters, s.SegCount - 1 + (timers().enabled(TimerId::Apple) ? 0 : 1));
+}
+
+// Lets the clock run in 1 ms slices, always with the one apple right ahead,
+// and notes the score and level after each apple eaten.
+struct Eaten {
+  int score, speed, interval;
+};
+
+TEST_F(SnakeMoveTest, TheSixthAppleRaisesTheLevelAndTheIntervalWaitsForTheDownRelease) {
+  ASSERT_TRUE(menu().checked("N22"));
+  start(20);
+  std::vector<Eaten> eaten;
+  while (eaten.size() < 7) {
+    const Cell ahead = snake::Ahead(head(), dir());
+    if (!timers().enabled(TimerId::Apple) && !IsColourLetter(state().SnakeField[ahead.x][ahead.y])) {
+      removeApples();
+      putApple(ahead);
+    }
+    const int before = state().SegCount;
+    run(1);
+    if (state().SegCount != before)
+      eaten.push_back({state().Score, state().Speed, timers().interval(TimerId::SnakMov)});
+  }
+  const int scores[] = {2, 4, 6, 8, 10, 12, 16};
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(eaten[i].score, scores[i]) << "apple " << i + 1;
+    EXPECT_EQ(eaten[i].speed, i < 5 ? 1 : 2) << "apple " << i + 1;
+    EXPECT_EQ(eaten[i].interval, 500) << "apple " << i + 1;
+  }
+  form->OnKeyDown(vk::kDown);
+  EXPECT_EQ(timers().interval(TimerId::SnakMov), 500);
+  form->OnKeyUp(vk::kDown);
+  EXPECT_EQ(timers().interval(TimerId::SnakMov), 400);
+}
+
+TEST_F(SnakeMoveTest, WithoutTheOptionsTheLevelStaysAndNoSoundPlays) {
+  form->OnMenu("N22");
+  form->OnMenu("N8");
+  ASSERT_FALSE(menu().checked("N22"));
+  start(20);
+  int eaten = 0;
+  while (eaten < 8) {
+    const Cell ahead = snake::Ahead(head(), dir());
+    if (!timers().enabled(TimerId::Apple) && !IsColourLetter(state().SnakeField[ahead.x][ahead.y])) {
+      removeApples();
+      putApple(ahead);
+    }
+    const int before = state().SegCount;
+    run(1);
+    eaten += state().SegCount - before;
+  }
+  EXPECT_EQ(state().Score, 16);
+  EXPECT_EQ(state().Speed, 1);
+  EXPECT_EQ(desktop.sounds, 0);
+}
+
+TEST_F(SnakeMoveTest, AStepRestoresOnlyTheCellTheTailLeft) {
+  start(15);
+  run(1500);  // along row 0, where the first apple never lies
+  const Cell tail = entry(state().SegCount - 1);
+  const auto reads = canvas().pixelReads(), writes = canvas().pixelWrites();
+  run(500);
+  EXPECT_EQ(canvas().pixelReads() - reads, 1u) << "one test pixel: the cell the tail left";
+  EXPECT_EQ(canvas().pixelWrites() - writes, 225u);
+  EXPECT_TRUE(cellShows(tail, ' '));
+  for (int k = 1; k < state().SegCount; ++k) EXPECT_TRUE(cellShows(entry(k), state().SegColour[k])) << k;
+
+  // Waiting on the border draws the segments and restores nothing.
+  run(500 * 12);
+  ASSERT_EQ(head(), (Cell{14, 0}));
+  const auto writesWaiting = canvas().pixelWrites();
+  run(500);
+  EXPECT_EQ(canvas().pixelWrites(), writesWaiting);
+}
+
+TEST_F(SnakeMoveTest, CellsThatASizeReadDuringAGameAddsAreNoApples) {
+  // A game started in the first second, before the start-up sequence reads
+  // the records file, may find the field larger afterwards.
+  start(15);
+  state().FieldSize = 20;
+  run(500 * 18);
+  EXPECT_EQ(head(), (Cell{19, 0}));
+  EXPECT_EQ(state().SegCount, 3) << "nothing eaten";
+  EXPECT_TRUE(cellShows(head(), state().SegColour[1]));
+}
+
+TEST_F(SnakeMoveTest, AResumedGameRedrawsTheWholeFieldCheaplyEvery10Ms) {
+  start(15);
+  placeSnake({{5, 5}, {4, 5}}, Heading::Right);
+  putApple({9, 9});
+  form->OnMenu("N4");
+  form->OnMenu("N4");
+  // Foreign pixels on an empty cell and on a segment.
+  canvas().drawPicture(SnakeCellOrigin(7, 7).x, SnakeCellOrigin(7, 7).y, TileFor('v'));
+  canvas().setPixel(SnakeCellOrigin(4, 5).x + 5, SnakeCellOrigin(4, 5).y + 5, {0, 0, 0});
+  run(10);
+  EXPECT_TRUE(cellShows({7, 7}, ' '));
+  EXPECT_TRUE(cellShows({4, 5}, 'y'));
+  const auto reads = canvas().pixelReads(), writes = canvas().pixelWrites();
+  run(10);
+  EXPECT_EQ(canvas().pixelReads() - reads, 15u * 15u - 3u) << "one test pixel per empty cell";
+  EXPECT_EQ(canvas().pixelWrites(), writes) << "nothing to restore";
+}
+
+TEST_F(SnakeMoveTest, APausePlacesAPendingAppleButStopsTheSnake) {
+  start(15);
+  placeSnake({{5, 5}, {4, 5}}, Heading::Right);
+  putApple({6, 5});
+  state().Generator.seed(7);  // a fixed draw: the next apple not right ahead
+  run(500);
+  ASSERT_TRUE(timers().enabled(TimerId::Apple));
+  form->OnMenu("N4");
+  run(20);
+  ASSERT_FALSE(timers().enabled(TimerId::Apple));
+  EXPECT_EQ(head(), (Cell{7, 5})) << "the extra step comes with the apple";
+  run(2000);
+  EXPECT_EQ(head(), (Cell{7, 5}));
+  form->OnMenu("N4");
+  run(500);
+  EXPECT_EQ(head(), (Cell{8, 5}));
+}
+
+}  // namespace
+}  // namespace vemo::testing

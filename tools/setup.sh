@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config
+  build-essential cmake pkg-config ccache
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev

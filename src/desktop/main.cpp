@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "desktop/close_requests.h"
 #include "desktop/main_window.h"
 #include "desktop/qt_desktop.h"
 #include "shell/form1.h"
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
   vemo::TForm1 form(desktop);
   vemo::desktop::MainWindow window(form);
   desktop.attach(&window);
+  vemo::desktop::CloseRequests closeRequests(window);
   window.showCentred();
   return QApplication::exec();
 }

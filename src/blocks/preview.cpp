@@ -1,7 +1,6 @@
 // The next-piece preview beside the well.
 
 #include "render/geometry.h"
-#include "render/tiles.h"
 #include "shell/form1.h"
 
 namespace vemo {
@@ -14,12 +13,8 @@ void TForm1::NFigurTimer() {
 
   for (int j = -1; j <= 4; ++j) {
     for (int i = 0; i <= 5; ++i) {
-      const char code = s.Preview[i][j + 1];
       const Point origin = PreviewOrigin(i, j);
-      if (code == cell::kEmpty)
-        RestoreSquare(origin.x, origin.y);
-      else if (IsColourLetter(code))
-        Canvas_.drawPicture(origin.x, origin.y, TileFor(code));
+      DrawSquare(origin.x, origin.y, s.Preview[i][j + 1]);
     }
   }
 }

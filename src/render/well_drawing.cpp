@@ -20,13 +20,16 @@ void TForm1::RestoreSquare(int x, int y) {
       if (background.contains(px, py)) Canvas_.setPixel(px, py, background.at(px, py));
 }
 
-void TForm1::DrawCell(int c, int r) {
-  const char code = State_.Well.at(c, r);
-  const Point origin = CellOrigin(c, r);
+void TForm1::DrawSquare(int x, int y, char code) {
   if (code == cell::kEmpty)
-    RestoreSquare(origin.x, origin.y);
+    RestoreSquare(x, y);
   else if (IsColourLetter(code))
-    Canvas_.drawPicture(origin.x, origin.y, TileFor(code));
+    Canvas_.drawPicture(x, y, TileFor(code));
+}
+
+void TForm1::DrawCell(int c, int r) {
+  const Point origin = CellOrigin(c, r);
+  DrawSquare(origin.x, origin.y, State_.Well.at(c, r));
 }
 
 void TForm1::RedrawWell() {

@@ -155,6 +155,9 @@ class TForm1 {
   // Copies the 15 x 15 background square at (x, y) unless its test pixel
   // already shows the background.
   void RestoreSquare(int x, int y);
+  // Draws a square from its code: the background for ' ', the tile of a
+  // colour letter, nothing for any other code.
+  void DrawSquare(int x, int y, char code);
   template <typename Handler>
   bool Enter(Handler&& handler) {
     return EnterHandler(desktop_, std::forward<Handler>(handler));

@@ -38,10 +38,8 @@ void TForm1::SnakVisTimer() {
   const int n = snake::Side(State_);
   for (int y = 0; y < n; ++y) {
     for (int x = 0; x < n; ++x) {
-      const char code = State_.SnakeField[x][y];
       const Point origin = SnakeCellOrigin(x, y);
-      if (code == snake::kEmpty) RestoreSquare(origin.x, origin.y);
-      if (IsColourLetter(code)) Canvas_.drawPicture(origin.x, origin.y, TileFor(code));
+      DrawSquare(origin.x, origin.y, State_.SnakeField[x][y]);
     }
   }
 }

@@ -17,7 +17,7 @@
 #include "render/geometry.h"
 #include "render/tiles.h"
 #include "snake/snake_field.h"
-#include "support/game_fixture.h"
+#include "support/snake_fixture.h"
 
 namespace vemo::testing {
 namespace {
@@ -53,18 +53,13 @@ Cell NextOnTour(int n, Cell c) {
   return c.x < n - 1 ? Cell{c.x + 1, c.y} : Cell{n - 1, c.y + 1};
 }
 
-class SnakeLongGameTest : public GameTest {
+class SnakeLongGameTest : public SnakeTest {
  protected:
-  // No start-up sequence: it would read a records file and set the size.
-  SnakeLongGameTest() { timers().disable(TimerId::Gor); }
-
   void start(int side, const char* item) {
-    state().FieldSize = side;
     desktop.messages.clear();
-    form->OnMenu(item);
+    SnakeTest::start(side, item);
     moved_ = false;
   }
-  Cell entry(int k) { return snake::EntryCell(state(), k); }
   Cell head() { return entry(1); }
 
   // Runs the clock to the next timer event; false when none is due.

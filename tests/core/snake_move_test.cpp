@@ -9,7 +9,7 @@
 #include "render/geometry.h"
 #include "render/tiles.h"
 #include "snake/snake_field.h"
-#include "support/game_fixture.h"
+#include "support/snake_fixture.h"
 
 namespace vemo::testing {
 namespace {
@@ -18,20 +18,8 @@ using snake::Cell;
 
 constexpr Cell kParking{21, 21};
 
-Rgb RawPixel(const Surface& s, int x, int y) {
-  const std::uint8_t* p = s.bytes() + static_cast<std::size_t>(y) * s.bytesPerLine() + static_cast<std::size_t>(x) * 3;
-  return {p[0], p[1], p[2]};
-}
-
-class SnakeMoveTest : public GameTest {
+class SnakeMoveTest : public SnakeTest {
  protected:
-  // No start-up sequence: it would read a records file and set the size.
-  SnakeMoveTest() { timers().disable(TimerId::Gor); }
-
-  void start(int side, const char* item = "N25") {
-    state().FieldSize = side;
-    form->OnMenu(item);
-  }
   // Replaces the snake of a running game by `body` (head first) and empties
   // the rest of the field, as a game may have left it; the window is redrawn.
   void placeSnake(const std::vector<Cell>& body, Heading dir, Cell blank = kParking) {
@@ -69,20 +57,10 @@ class SnakeMoveTest : public GameTest {
         if (!segment[static_cast<std::size_t>(y * s.FieldSize + x)]) s.SnakeField[x][y] = ' ';
     form->SnakVisTimer();
   }
-  Cell entry(int k) { return snake::EntryCell(state(), k); }
   Cell head() { return entry(1); }
   Heading dir() { return state().SnakeDir; }
   void press(int key) { form->OnKeyDown(key); }
 
-  bool cellShows(Cell c, char code) {
-    const Point o = SnakeCellOrigin(c.x, c.y);
-    for (int dy = 0; dy < kCellSize; ++dy)
-      for (int dx = 0; dx < kCellSize; ++dx) {
-        const Rgb want = code == ' ' ? form->Images().Image1.at(o.x + dx, o.y + dy) : TileFor(code).at(dx, dy);
-        if (!(RawPixel(canvas(), o.x + dx, o.y + dy) == want)) return false;
-      }
-    return true;
-  }
   bool gameOverShown(int score) {
     return desktop.messages.size() == 1 && desktop.messages[0].kind == MessageKind::Information &&
            desktop.messages[0].text.rfind("Игра окончена, игрок набрал " + std::to_string(score), 0) == 0;

@@ -11,54 +11,15 @@
 #include "render/geometry.h"
 #include "render/tiles.h"
 #include "snake/snake_field.h"
-#include "support/game_fixture.h"
+#include "support/snake_fixture.h"
 
 namespace vemo::testing {
 namespace {
 
 using snake::Cell;
 
-Rgb RawPixel(const Surface& s, int x, int y) {
-  const std::uint8_t* p = s.bytes() + static_cast<std::size_t>(y) * s.bytesPerLine() + static_cast<std::size_t>(x) * 3;
-  return {p[0], p[1], p[2]};
-}
-
-class SnakeStartTest : public GameTest {
+class SnakeStartTest : public SnakeTest {
  protected:
-  // No start-up sequence: it would read a records file and set the size.
-  SnakeStartTest() { timers().disable(TimerId::Gor); }
-
-  void start(int side, const char* item = "N25") {
-    state().FieldSize = side;
-    form->OnMenu(item);
-  }
-  bool showsBackground(int x, int y) { return RawPixel(canvas(), x, y) == form->Images().Image1.at(x, y); }
-  // The cell's square shows the tile of its code, or the background for ' '.
-  bool cellShows(Cell c, char code) {
-    const Point o = SnakeCellOrigin(c.x, c.y);
-    for (int dy = 0; dy < kCellSize; ++dy)
-      for (int dx = 0; dx < kCellSize; ++dx) {
-        const Rgb want = code == ' ' ? form->Images().Image1.at(o.x + dx, o.y + dy) : TileFor(code).at(dx, dy);
-        if (!(RawPixel(canvas(), o.x + dx, o.y + dy) == want)) return false;
-      }
-    return true;
-  }
-  bool wholeFieldShowsItsCodes() {
-    const int n = state().FieldSize;
-    for (int y = 0; y < n; ++y)
-      for (int x = 0; x < n; ++x)
-        if (!cellShows({x, y}, state().SnakeField[x][y])) return false;
-    return true;
-  }
-  std::vector<Cell> lettersOnField() {
-    std::vector<Cell> out;
-    const int n = state().FieldSize;
-    for (int y = 0; y < n; ++y)
-      for (int x = 0; x < n; ++x)
-        if (IsColourLetter(state().SnakeField[x][y])) out.push_back({x, y});
-    return out;
-  }
-  Cell entry(int k) { return snake::EntryCell(state(), k); }
 };
 
 TEST_F(SnakeStartTest, ANewGameShowsOneAppleAndNoSnakeUntilTheFirstStep) {
@@ -154,7 +115,7 @@ TEST_F(SnakeStartTest, TheFrameFillsItsRingAndNothingAroundIt) {
         for (int x = 30; x <= 15 * n + 70; ++x) {
           if (OnRing(n, x, y)) {
             ++onRing;
-            const Rgb p = RawPixel(canvas(), x, y);
+            const Rgb p = rawPixel(x, y);
             if (p == pen) ++penPixels;
             ASSERT_TRUE(p == pen || (dashed && p == Surface::kWhite)) << n << ": " << x << "," << y;
           } else if (!InField(n, x, y)) {

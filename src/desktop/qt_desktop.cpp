@@ -63,9 +63,12 @@ int QtDesktop::screenDepth() const {
 
 void QtDesktop::messageBox(MessageKind kind, const std::string& text) {
   if (window_) window_->prepareForModal();
-  // The program's name, not the current caption, titles its messages.
+  // The program's name, not the current caption, titles its messages. A
+  // message from inside a dialog belongs to that dialog, which gets the
+  // keyboard back when the message closes.
+  QWidget* owner = QApplication::activeModalWidget();
   QMessageBox box(IconFor(kind), QStringLiteral("Vemo"), QString::fromStdString(text), QMessageBox::NoButton,
-                  window_);
+                  owner ? owner : window_);
   box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
   box.exec();
 }

@@ -11,6 +11,8 @@ packages=(
   fonts-liberation2 fonts-dejavu-core sound-theme-freedesktop
   xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils
   clang libclang-rt-dev
+  desktop-file-utils appstream  # checks of the desktop entry and the metainfo
+  dpkg-dev file                 # cpack -G DEB: dpkg-shlibdeps finds the dependencies
 )
 
 missing=()

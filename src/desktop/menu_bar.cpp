@@ -54,7 +54,10 @@ QAction* MenuBar::addItem(QWidget& container, const MenuItem& item) {
   } else {
     action = new QAction(QString::fromStdString(item.caption), &container);
     if (!item.shortcut.empty()) {
-      action->setShortcuts(ShortcutsFor(item.shortcut));  // the menu shows the first
+      // The menu shows the first; the item's further keys only work.
+      QList<QKeySequence> shortcuts = ShortcutsFor(item.shortcut);
+      for (const std::string& more : item.moreShortcuts) shortcuts.append(ShortcutsFor(more));
+      action->setShortcuts(shortcuts);
       // Shortcuts work wherever the focus is in the main window, and not
       // while a modal window is open.
       action->setShortcutContext(Qt::WindowShortcut);

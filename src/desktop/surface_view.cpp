@@ -1,7 +1,9 @@
 #include "desktop/surface_view.h"
 
+#include <cmath>
 #include <utility>
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -13,6 +15,14 @@ namespace vemo::desktop {
 namespace {
 bool Inside(const Rect& r, QPoint p) { return p.x() >= r.left && p.x() < r.right && p.y() >= r.top && p.y() < r.bottom; }
 }  // namespace
+
+QPoint SurfacePixelAt(QPointF position) {
+  return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+}
+
+void UseWholeScaleFactors() {
+  QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+}
 
 int LabelAt(QPoint point) {
   if (Inside(kLabel1Rect, point)) return 1;
@@ -46,12 +56,16 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
   const QImage image(surface_.bytes(), surface_.width(), surface_.height(), surface_.bytesPerLine(),
                      QImage::Format_RGB888);
   QPainter painter(this);
+  // Logical pixels are surface pixels; on a scaled screen the painter widens
+  // each into a block of device pixels, nearest-neighbour unless smoothing
+  // is asked for, which it must not be.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
   const QRect r = event->rect();
   painter.drawImage(r, image, r);
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
-  const int label = LabelAt(event->position().toPoint());
+  const int label = LabelAt(SurfacePixelAt(event->position()));
   if (label == 0) {
     emit mouseDown();
   } else if (event->button() == Qt::LeftButton) {
@@ -62,7 +76,7 @@ void SurfaceView::mousePressEvent(QMouseEvent* event) {
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int pressed = std::exchange(pressedLabel_, 0);
-  if (pressed != 0 && LabelAt(event->position().toPoint()) == pressed) emit labelClicked(pressed);
+  if (pressed != 0 && LabelAt(SurfacePixelAt(event->position())) == pressed) emit labelClicked(pressed);
 }
 
 }  // namespace vemo::desktop

@@ -1,6 +1,7 @@
 #pragma once
 // The main window's client area: shows the core's drawing surface pixel for
-// pixel and turns mouse buttons into the core's mouse events.
+// pixel (on a scaled screen as blocks of whole device pixels, never smoothed)
+// and turns mouse buttons into the core's mouse events.
 
 #include <QWidget>
 
@@ -40,5 +41,16 @@ class SurfaceView : public QWidget {
 
 // The title label (1 or 2) under a client-area point, or 0.
 int LabelAt(QPoint point);
+
+// The surface pixel under a position in the view's logical coordinates. On a
+// scaled screen a device pixel sits at a fraction (11.5 is the right half of
+// pixel 11 at a factor of 2), so this rounds down, never to the nearest.
+QPoint SurfacePixelAt(QPointF position);
+
+// Makes a screen of fractional scale (1.5, 2.5) use the whole factor below it,
+// so that each surface pixel is a square of whole device pixels and the
+// window fits where it would at the plain scale. Call before the application
+// object exists.
+void UseWholeScaleFactors();
 
 }  // namespace vemo::desktop

@@ -14,13 +14,18 @@ const char* const kSpeedCaptions[5] = {
 MenuModel::MenuModel() {
   auto add = [this](std::string name, std::string caption, std::string shortcut = {}, bool checked = false,
                     std::vector<std::string> children = {}) {
-    items_.push_back({std::move(name), std::move(caption), std::move(shortcut), checked, true, std::move(children), {}});
+    items_.push_back(
+        {std::move(name), std::move(caption), std::move(shortcut), checked, true, std::move(children), {}, {}});
   };
   add("N1", "&Файл", {}, false, {"N2", "N24", "N3", "N4", "N5", "N6"});
   add("N2", "Игра в &Тетрис", {}, false, {"N17", "N18", "N19", "N20", "N21"});
   for (int i = 0; i < 5; ++i) add("N" + std::to_string(17 + i), kSpeedCaptions[i], "F" + std::to_string(1 + i));
   add("N24", "Игра в &Удава ", {}, false, {"N25", "N26", "N27", "N28", "N29", "N13", "N15"});
-  for (int i = 0; i < 5; ++i) add("N" + std::to_string(25 + i), kSpeedCaptions[i], "Ctrl+F" + std::to_string(1 + i));
+  for (int i = 0; i < 5; ++i) {
+    add("N" + std::to_string(25 + i), kSpeedCaptions[i], "Ctrl+F" + std::to_string(1 + i));
+    // Desktops that switch workspaces on Ctrl+F1..Ctrl+F4 never pass them on.
+    items_.back().moreShortcuts = {"Shift+F" + std::to_string(1 + i)};
+  }
   add("N13", "-");
   add("N15", "&Изменить размер игрового поля...", "Ctrl+R");
   add("N3", "-");

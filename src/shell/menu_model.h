@@ -19,6 +19,9 @@ struct MenuItem {
   bool enabled = true;
   std::vector<std::string> children;  // names of the items of a submenu
   std::function<void()> command;
+  // Further keys for the same command, in the same text; the menu shows only
+  // `shortcut`.
+  std::vector<std::string> moreShortcuts;
 
   bool separator() const { return caption == "-"; }
   bool submenu() const { return !children.empty(); }

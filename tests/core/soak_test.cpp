@@ -1,0 +1,435 @@
+// Soak: many games of both kinds on the virtual clock, played with random
+// keys, menu commands (pause, refresh, the options, start commands in the
+// middle of games, the field-size dialog, the records and about windows) and
+// random answers in the modal windows. After every handler the well, the
+// snake field with its segment list and the records table must be sound, and
+// after every repaint of the whole window each cell of the current game must
+// show its code.
+//
+// VEMO_SOAK_GAMES sets the number of games of each kind (default 20);
+// VEMO_SOAK_SEED the seed of the player (default 1). The program's own random
+// numbers are seeded from the virtual clock, so a seed replays the same games.
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <array>
+#include <cstdlib>
+#include <deque>
+#include <iostream>
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "render/tiles.h"
+#include "snake/snake_field.h"
+#include "support/block_player.h"
+#include "support/game_fixture.h"
+#include "support/game_invariants.h"
+
+namespace vemo::testing {
+namespace {
+
+int EnvInt(const char* name, int fallback) {
+  const char* text = std::getenv(name);
+  return text && *text ? std::atoi(text) : fallback;
+}
+
+enum Kind { kBlocks, kSnake };
+
+// A text for the field-size box and the integer it stands for, if any.
+struct SizeAnswer {
+  std::string text;
+  std::optional<int> value;
+};
+
+class SoakTest : public GameTest {
+ protected:
+  SoakTest() : rng_(static_cast<unsigned>(EnvInt("VEMO_SOAK_SEED", 1))) {
+    desktop.runDialogHandlers = true;
+    desktop.modalScripts.push_back([this] { onModal(); });
+    watchTimers();
+  }
+
+  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+  bool chance(int percent) { return pick(100) < percent; }
+
+  // --- Watching every handler ---
+
+  void watchTimers() {
+    struct Watched {
+      TimerId id;
+      void (TForm1::*handler)();
+      const char* name;
+    };
+    static constexpr Watched kWatched[] = {
+        {TimerId::Gor, &TForm1::GorTimer, "Gor"},       {TimerId::Beg, &TForm1::BegTimer, "Beg"},
+        {TimerId::Mover, &TForm1::MoverTimer, "Mover"}, {TimerId::Phaser, &TForm1::PhaserTimer, "Phaser"},
+        {TimerId::Left, &TForm1::LeftTimer, "Left"},    {TimerId::Right, &TForm1::RightTimer, "Right"},
+        {TimerId::T, &TForm1::TTimer, "T"},             {TimerId::Up, &TForm1::UpTimer, "Up"},
+        {TimerId::New, &TForm1::NewTimer, "New"},       {TimerId::Timer1, &TForm1::Timer1Timer, "Timer1"},
+        {TimerId::Timer2, &TForm1::Timer2Timer, "Timer2"}, {TimerId::SnakBeg, &TForm1::SnakBegTimer, "SnakBeg"},
+        {TimerId::SnakVis, &TForm1::SnakVisTimer, "SnakVis"}, {TimerId::SnakMov, &TForm1::SnakMovTimer, "SnakMov"},
+    };
+    for (const Watched& w : kWatched)
+      timers().bind(w.id, [this, w] {
+        form->OnDialogEvent([&] { ((*form).*w.handler)(); });
+        after(w.name);
+        // The deferred refresh repaints the whole window.
+        if (w.id == TimerId::Up) checkPixels("Up");
+      });
+    timers().bind(TimerId::Apple, [this] {
+      form->OnDialogEvent([&] { form->AppleTimer(); });
+      after("Apple");
+    });
+  }
+
+  void fail(const std::string& what, const std::string& why) {
+    if (failed_) return;
+    failed_ = true;
+    std::string trail;
+    for (const std::string& step : trail_) trail += "  " + step + "\n";
+    ADD_FAILURE() << what << ": " << why << "\n(seed " << EnvInt("VEMO_SOAK_SEED", 1) << ", game " << gamesStarted()
+                  << ", virtual s " << desktop.nowUs() / 1'000'000 << ")\nlast steps:\n"
+                  << trail;
+  }
+
+  // The checks that hold after any handler.
+  void after(const std::string& what) {
+    if (failed_) return;
+    const GameState& s = state();
+    if (s.Mode == GameMode::Snake && !(snake::EntryCell(s, 1) == snake::Cell{1, 0})) segmentsInField_ = true;
+    if (std::string f = WellFault(s, blocksStarted_); !f.empty()) return fail(what, "well: " + f);
+    if (std::string f = settled_.check(s); !f.empty()) return fail(what, "well: " + f);
+    if (s.Mode == GameMode::Snake && (s.RunState == Run::Game || s.RunState == Run::Pause))
+      if (std::string f = SnakeFault(s, segmentsInField_, timers().enabled(TimerId::Apple)); !f.empty())
+        return fail(what, "snake: " + f);
+    if (std::string f = RecordsFault(form->Form2); !f.empty()) return fail(what, "records: " + f);
+    maxSegments_ = std::max(maxSegments_, s.Mode == GameMode::Snake ? s.SegCount - 1 : 0);
+  }
+
+  void checkPixels(const std::string& what) {
+    if (failed_) return;
+    ++pixelChecks_;
+    if (std::string f = CellPixelsFault(*form); !f.empty()) fail(what, "window after a repaint: " + f);
+  }
+
+  void step(const std::string& what) {
+    trail_.push_back(std::to_string(desktop.nowUs() / 1000) + " ms: " + what);
+    if (trail_.size() > 24) trail_.pop_front();
+  }
+
+  // --- What the player does ---
+
+  void command(const std::string& item) {
+    step("menu " + item);
+    form->OnMenu(item);
+    after("menu " + item);
+  }
+  void keyDown(int key) {
+    step("key down " + std::to_string(key));
+    form->OnKeyDown(key);
+    after("key down");
+  }
+  void keyUp(int key) {
+    step("key up " + std::to_string(key));
+    form->OnKeyUp(key);
+    after("key up");
+  }
+  void passTime(int ms) {
+    step("wait " + std::to_string(ms) + " ms");
+    run(ms);
+  }
+
+  void startUp() {
+    step("show");
+    form->OnShow();
+    after("show");
+    passTime(2500);  // title, records file, wipe, playing screen
+    ASSERT_FALSE(timers().enabled(TimerId::Gor));
+    ASSERT_TRUE(desktop.messages.empty()) << desktop.messages.front().text;
+  }
+
+  void startGame(Kind kind) {
+    // The fake desktop keeps what it was shown: forget it between games.
+    desktop.messages.clear();
+    desktop.dialogs.clear();
+    desktop.texts.clear();
+    seenMessages_ = seenDialogs_ = 0;
+    const int level = 1 + pick(5);
+    ++started_[kind];
+    settled_.reset();
+    if (kind == kBlocks) {
+      blocksStarted_ = true;
+      command("N" + std::to_string(16 + level));
+    } else {
+      segmentsInField_ = false;
+      command("N" + std::to_string(24 + level));
+    }
+    checkPixels("start");
+  }
+
+  // The field-size command with a random answer, and the size it must leave.
+  void changeFieldSize() {
+    const bool open = menu().enabled("N15");
+    const int before = state().FieldSize;
+    size_.reset();
+    command("N15");
+    if (!open || failed_) return;
+    if (!size_) return fail("field-size command", "no dialog");
+    // A text that is no integer fails as the dialog closes: the size stays.
+    const std::optional<int> read = size_->read;
+    const int expected = !read ? before : (*read < 10 || *read > 20 ? 15 : *read);
+    if (state().FieldSize != expected)
+      fail("field-size dialog", "answer '" + size_->typed + "' left size " + std::to_string(state().FieldSize) +
+                                    ", expected " + std::to_string(expected));
+  }
+
+  SizeAnswer randomSizeAnswer() {
+    static const std::vector<SizeAnswer> kOdd{{"", std::nullopt},    {"abc", std::nullopt}, {"12a", std::nullopt},
+                                              {"15 ", std::nullopt}, {" 12", 12},          {"+17", 17},
+                                              {"-3", -3},            {"0x10", std::nullopt}, {"007", 7},
+                                              {"99999999999", std::nullopt}, {"двадцать", std::nullopt}};
+    if (chance(30)) return kOdd[static_cast<std::size_t>(pick(static_cast<int>(kOdd.size())))];
+    const int v = pick(31);
+    return {std::to_string(v), v};
+  }
+
+  void tap(int key) {
+    keyDown(key);
+    passTime(3);
+    keyUp(key);
+  }
+
+  // One move towards the planned resting place of the piece, or the drop.
+  void plannedMove() {
+    for (int i = 0; i < 4; ++i)
+      if (held_[i]) {
+        held_[i] = false;
+        keyUp(vk::kLeft + i);
+      }
+    const std::optional<Placement> p = PlanPlacement(state());
+    if (!p) return passTime(10);
+    if (state().Phase != p->phase) return tap(vk::kUp);
+    if (state().PieceX != p->x) return tap(state().PieceX < p->x ? vk::kRight : vk::kLeft);
+    keyDown(vk::kDown);
+    for (int t = 0; t < 2000 && state().PieceInPlay && state().RunState == Run::Game && !failed_; t += 5) run(5);
+    keyUp(vk::kDown);
+  }
+
+  // One action of the player during a game.
+  void act(Kind kind) {
+    const int roll = pick(1000);
+    if (state().RunState == Run::Pause && roll < 300) return command("N4");
+    if (kind == kBlocks && planned_ && roll < 700 && state().PieceInPlay && state().RunState == Run::Game)
+      return plannedMove();
+    if (roll < 350) return passTime(1 + pick(150));
+    if (roll < 600) {
+      int key = vk::kLeft + pick(4);
+      if (kind == kSnake && roll < 590) key = towardsApple().value_or(key);
+      if (kind == kBlocks) held_[key - vk::kLeft] = true;
+      return keyDown(key);
+    }
+    if (roll < 800) {
+      std::vector<int> down;
+      for (int i = 0; i < 4; ++i)
+        if (held_[i]) down.push_back(vk::kLeft + i);
+      const int key = down.empty() ? vk::kLeft + pick(4) : down[static_cast<std::size_t>(pick(static_cast<int>(down.size())))];
+      held_[key - vk::kLeft] = false;
+      return keyUp(key);
+    }
+    if (roll < 830) return command("N4");
+    if (roll < 850) {
+      command("N14");
+      return checkPixels("refresh");
+    }
+    if (roll < 880) {
+      static constexpr std::array<const char*, 7> kOptions{"N8", "N9", "N11", "N22", "N31", "N34", "N35"};
+      return command(kOptions[static_cast<std::size_t>(pick(7))]);
+    }
+    if (roll < 890) return changeFieldSize();
+    if (roll < 900) return command(chance(50) ? "N12" : "N32");
+    if (roll < 910) {
+      step("mouse down");
+      form->OnMouseDown();
+      after("mouse down");
+      return checkPixels("mouse down");
+    }
+    if (roll < 915) {
+      const int label = 1 + pick(2);
+      step("label click " + std::to_string(label));
+      form->OnLabelClick(label);
+      after("label click");
+      return checkPixels("label click");
+    }
+    passTime(200 + pick(800));
+  }
+
+  // A direction whose next cell is on the field and free of segments, one
+  // towards the apple when there is such.
+  std::optional<int> towardsApple() {
+    const GameState& s = state();
+    if (s.Mode != GameMode::Snake) return std::nullopt;
+    const int n = snake::Side(s);
+    std::vector<bool> body(static_cast<std::size_t>(n * n));
+    for (int k = 1; k < s.SegCount; ++k) {
+      const snake::Cell c = snake::EntryCell(s, k);
+      if (snake::OnField(n, c)) body[static_cast<std::size_t>(c.y * n + c.x)] = true;
+    }
+    std::optional<snake::Cell> apple;
+    for (int x = 0; x < n; ++x)
+      for (int y = 0; y < n; ++y)
+        if (IsColourLetter(s.SnakeField[x][y]) && !body[static_cast<std::size_t>(y * n + x)]) apple = snake::Cell{x, y};
+    const snake::Cell head = snake::EntryCell(s, 1);
+    std::optional<int> free;
+    constexpr std::array<Heading, 4> kByKey{Heading::Left, Heading::Up, Heading::Right, Heading::Down};
+    for (int i = 0; i < 4; ++i) {
+      const snake::Cell c = snake::Ahead(head, kByKey[static_cast<std::size_t>(i)]);
+      if (!snake::OnField(n, c) || body[static_cast<std::size_t>(c.y * n + c.x)]) continue;
+      free = vk::kLeft + i;
+      if (apple && std::abs(c.x - apple->x) + std::abs(c.y - apple->y) <
+                       std::abs(head.x - apple->x) + std::abs(head.y - apple->y))
+        return free;
+    }
+    return free;
+  }
+
+  // Plays until the game is over, or until a start command cuts it short.
+  void play(Kind kind) {
+    const std::int64_t startUs = desktop.nowUs();
+    const int cutAfter = chance(25) ? 1 + pick(400) : -1;
+    // Most falling-block games have a player who clears rows.
+    planned_ = chance(70);
+    for (int actions = 0; !failed_; ++actions) {
+      if (state().RunState == Run::Stop) {
+        ++overs_[kind];
+        return;
+      }
+      // A start command in the middle of the game; and no game lasts for ever.
+      if (actions == cutAfter || desktop.nowUs() - startUs > 600'000'000) {
+        ++cut_;
+        return;
+      }
+      act(kind);
+    }
+  }
+
+  // --- The modal windows ---
+
+  // Runs as the script of every modal window, and leaves itself for the next.
+  void onModal() {
+    desktop.modalScripts.push_back([this] { onModal(); });
+    if (desktop.messages.size() > seenMessages_) {
+      seenMessages_ = desktop.messages.size();
+      answerMessage(desktop.messages.back());
+    } else {
+      seenDialogs_ = desktop.dialogs.size();
+      answerDialog(desktop.dialogs.back());
+    }
+    // Timers go on while a modal window is open.
+    if (chance(20)) passTime(pick(300));
+  }
+
+  void answerMessage(const FakeDesktop::Message& m) {
+    step("message: " + m.text);
+    if (m.kind == MessageKind::Information && m.text.rfind("Игра окончена, игрок набрал ", 0) == 0) return;
+    const bool numberError = size_ && m.kind == MessageKind::Error &&
+                             m.text == "'" + size_->typed + "' is not a valid integer value.";
+    if (!numberError) fail("message box", "unexpected: " + m.text);
+    ++errorBoxes_;
+  }
+
+  void answerDialog(DialogKind kind) {
+    ++dialogs_[static_cast<int>(kind)];
+    switch (kind) {
+      case DialogKind::FieldSize: {
+        const SizeAnswer a = randomSizeAnswer();
+        size_ = PendingSize{a.text, a.value};
+        step("size answer '" + a.text + "'");
+        form->Form4.Edit1 = a.text;
+        if (chance(20)) return;  // the close box
+        form->OnDialogEvent([&] { form->Form4.KeyDown(vk::kEnter); });
+        // Enter closes with an integer or an empty box, making an empty or
+        // out-of-range answer 15; a text that is no integer keeps it open.
+        const bool closes = a.text.empty() || a.value;
+        if (form->Form4.closeRequested != closes) return fail("field-size dialog", "Enter on '" + a.text + "'");
+        if (!closes) return;
+        const bool outside = !a.value || *a.value < 10 || *a.value > 20;
+        if (form->Form4.Edit1 != (outside ? "15" : a.text))
+          return fail("field-size dialog", "Enter made '" + form->Form4.Edit1 + "' of '" + a.text + "'");
+        size_->read = outside ? 15 : *a.value;
+        return;
+      }
+      case DialogKind::NameEntry: {
+        static const char* const kNames[] = {"", "a", "Игрок", "player one", "x1234567890"};
+        form->Form3.Edit1 = kNames[pick(5)];
+        if (chance(80)) form->OnDialogEvent([&] { form->Form3.KeyDown(vk::kEnter); });
+        nameJustEntered_ = true;
+        return;
+      }
+      case DialogKind::Records:
+        // Straight after a name entry, whose closing repaints the window.
+        if (nameJustEntered_) checkPixels("name entry closed");
+        nameJustEntered_ = false;
+        form->OnDialogEvent([&] { form->Form2.FormMouseDown(); });
+        return;
+      case DialogKind::About:
+        return;
+    }
+  }
+
+  int gamesStarted() const { return started_[0] + started_[1]; }
+
+  std::mt19937 rng_;
+  std::deque<std::string> trail_;
+  SettledCells settled_;
+  bool failed_ = false;
+  bool blocksStarted_ = false;
+  bool segmentsInField_ = false;
+  bool nameJustEntered_ = false;
+  bool planned_ = false;
+  std::array<bool, 4> held_{};
+  // The answer typed in the field-size dialog, and the number the command
+  // reads from the box when the dialog has closed (none: no integer).
+  struct PendingSize {
+    std::string typed;
+    std::optional<int> read;
+  };
+  std::optional<PendingSize> size_;
+  std::size_t seenMessages_ = 0, seenDialogs_ = 0;
+  std::array<int, 2> started_{}, overs_{};
+  std::array<int, 4> dialogs_{};
+  int cut_ = 0, pixelChecks_ = 0, errorBoxes_ = 0, maxSegments_ = 0;
+};
+
+TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
+  const int games = EnvInt("VEMO_SOAK_GAMES", 20);
+  ASSERT_NO_FATAL_FAILURE(startUp());
+  while (!failed_ && (started_[kBlocks] < games || started_[kSnake] < games)) {
+    const Kind kind = started_[kBlocks] >= games ? kSnake : started_[kSnake] >= games ? kBlocks : Kind(pick(2));
+    startGame(kind);
+    play(kind);
+  }
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::cout << "soak: " << started_[kBlocks] << " + " << started_[kSnake] << " games, over " << overs_[kBlocks]
+            << " + " << overs_[kSnake] << ", cut short " << cut_ << ", longest snake " << maxSegments_
+            << ", repaints checked " << pixelChecks_ << ", dialogs size/name/records/about " << dialogs_[3] << "/"
+            << dialogs_[2] << "/" << dialogs_[1] << "/" << dialogs_[0] << ", number errors " << errorBoxes_
+            << ", virtual h " << static_cast<double>(desktop.nowUs()) / 3.6e9 << ", max RSS " << usage.ru_maxrss / 1024
+            << " MiB\n";
+  EXPECT_EQ(started_[kBlocks], games);
+  EXPECT_EQ(started_[kSnake], games);
+  if (games >= 10) {
+    // The games reached what they are meant to exercise.
+    EXPECT_GT(overs_[kBlocks], 0);
+    EXPECT_GT(overs_[kSnake], 0);
+    EXPECT_GT(pixelChecks_, games);
+    EXPECT_GT(dialogs_[static_cast<int>(DialogKind::FieldSize)], 0);
+    EXPECT_GT(dialogs_[static_cast<int>(DialogKind::NameEntry)], 0);
+  }
+}
+
+}  // namespace
+}  // namespace vemo::testing

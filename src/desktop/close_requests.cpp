@@ -22,7 +22,8 @@ extern "C" void OnSignal(int number) {
 }
 }  // namespace
 
-CloseRequests::CloseRequests(QWidget& window, QObject* parent) : QObject(parent), window_(window) {
+CloseRequests::CloseRequests(QWidget& window, std::function<void(bool)> unattended, QObject* parent)
+    : QObject(parent), window_(window), unattended_(std::move(unattended)) {
   if (::pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) == 0) {
     notifier_ = new QSocketNotifier(pipeFds[0], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &CloseRequests::onSignal);
@@ -49,6 +50,7 @@ void CloseRequests::onSignal() {
   unsigned char byte = 0;
   while (::read(pipeFds[0], &byte, 1) == 1) {
   }
+  if (unattended_) unattended_(true);
   closeWindow(strsignal(byte));
 }
 

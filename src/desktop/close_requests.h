@@ -6,6 +6,7 @@
 // but a write() happens inside the signal handler.
 
 #include <QObject>
+#include <functional>
 
 class QSocketNotifier;
 class QWidget;
@@ -15,7 +16,9 @@ namespace vemo::desktop {
 class CloseRequests : public QObject {
   Q_OBJECT
  public:
-  explicit CloseRequests(QWidget& window, QObject* parent = nullptr);
+  // `unattended` is told when a signal's close begins: nobody may be there to
+  // answer a message box then.
+  CloseRequests(QWidget& window, std::function<void(bool)> unattended, QObject* parent = nullptr);
   ~CloseRequests() override;
 
  private:
@@ -23,6 +26,7 @@ class CloseRequests : public QObject {
   void closeWindow(const char* why);
 
   QWidget& window_;
+  std::function<void(bool)> unattended_;
   QSocketNotifier* notifier_ = nullptr;
 };
 

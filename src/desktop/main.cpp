@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   desktop.attach(&window);
   vemo::desktop::DialogHost dialogs(form, window);
   dialogs.serve(desktop);
-  vemo::desktop::CloseRequests closeRequests(window);
+  vemo::desktop::CloseRequests closeRequests(window, [&desktop](bool on) { desktop.setUnattended(on); });
   window.showCentred();
   return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "desktop/qt_desktop.h"
 
 #include <chrono>
+#include <cstdio>
 #include <thread>
 
 #include <QApplication>
@@ -62,6 +63,11 @@ int QtDesktop::screenDepth() const {
 }
 
 void QtDesktop::messageBox(MessageKind kind, const std::string& text) {
+  if (unattended_) {
+    // Nobody may be there to answer a box (a signal asked the program to end).
+    std::fprintf(stderr, "vemo: %s\n", text.c_str());
+    return;
+  }
   if (window_) window_->prepareForModal();
   // The program's name, not the current caption, titles its messages. A
   // message from inside a dialog belongs to that dialog, which gets the

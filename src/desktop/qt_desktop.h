@@ -22,6 +22,8 @@ class QtDesktop final : public Desktop {
   // The main window is made after the core, which needs the desktop first;
   // caption and cursor set before that are applied here.
   void attach(MainWindow* window);
+  // While on, messages go to stderr instead of waiting in a box for an answer.
+  void setUnattended(bool on) { unattended_ = on; }
   // Until the dialog windows exist, showModal() returns at once as if the
   // dialog had been closed without a change.
   void setModalHook(ModalHook hook) { modalHook_ = std::move(hook); }
@@ -48,6 +50,7 @@ class QtDesktop final : public Desktop {
   MainWindow* window_ = nullptr;
   std::string caption_ = "Vemo";
   bool cursorVisible_ = true;
+  bool unattended_ = false;
   InformationSound sound_;
   ModalHook modalHook_;
 };

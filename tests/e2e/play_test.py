@@ -113,6 +113,36 @@ def test_sigterm(program):
         s.stop()
 
 
+def test_sigterm_readonly(program):
+    """SIGTERM when the records file cannot be written: the program still ends,
+    says why on stderr, and leaves the old file whole."""
+    import tempfile
+    work = tempfile.mkdtemp(prefix="vemo-e2e-")
+    make_records_file(program, work)
+    path = os.path.join(work, "data")
+    with open(path, "rb") as f:
+        old = f.read()
+    os.chmod(path, 0o444)
+    s = Session(program, workdir=work)
+    try:
+        s.start()
+        time.sleep(3)
+        s.focus()
+        s.key("F2")
+        time.sleep(0.5)
+        s.vemo.send_signal(signal.SIGTERM)
+        check(wait_for(lambda: not s.running(), 15), "SIGTERM ends the program although the file cannot be written")
+        check(s.vemo.returncode == 1, f"with a failure status ({s.vemo.returncode})")
+        with open(os.path.join(work, "vemo.log"), "rb") as f:
+            log = f.read()
+        check(b"Cannot create file data" in log, "stderr says why")
+        with open(path, "rb") as f:
+            check(f.read() == old, "the old file stays whole")
+    finally:
+        os.chmod(path, 0o644)
+        s.stop()
+
+
 # The pieces as drawn, phase by phase; the shape of a phase is what the
 # well shows, moved to its top-left corner.
 PIECES = {
@@ -227,7 +257,8 @@ def test_keys(program):
 
 def main():
     program, which = sys.argv[1], sys.argv[2]
-    {"session": test_session, "shallow": test_shallow, "sigterm": test_sigterm, "keys": test_keys}[which](program)
+    {"session": test_session, "shallow": test_shallow, "sigterm": test_sigterm,
+     "sigterm_readonly": test_sigterm_readonly, "keys": test_keys}[which](program)
     if failures:
         print(f"{len(failures)} check(s) failed")
         sys.exit(1)

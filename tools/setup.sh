@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2 fonts-dejavu-core sound-theme-freedesktop
+  fonts-liberation2 fonts-dejavu-core fonts-urw-base35 sound-theme-freedesktop
   xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils
   clang libclang-rt-dev
   desktop-file-utils appstream  # checks of the desktop entry and the metainfo

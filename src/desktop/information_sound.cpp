@@ -6,20 +6,29 @@
 
 namespace vemo::desktop {
 
-InformationSound::~InformationSound() {
-  if (context_) ca_context_destroy(context_);
+namespace {
+// One context for the whole process, made on first use (most runs never beep)
+// and never destroyed: destroying it unloads canberra's output driver while
+// that driver's own thread may still be playing the last sound.
+ca_context* SharedContext() {
+  static ca_context* const context = [] {
+    ca_context* made = nullptr;
+    return ca_context_create(&made) == CA_SUCCESS ? made : nullptr;
+  }();
+  return context;
 }
+}  // namespace
 
 void InformationSound::play() {
-  // The context is made on first use: most runs never beep.
-  if (!context_ && !contextFailed_) contextFailed_ = ca_context_create(&context_) != CA_SUCCESS;
-  if (contextFailed_) {
+  ca_context* context = SharedContext();
+  if (context == nullptr) {
+    // Then the plain system beep stands in.
     QApplication::beep();
     return;
   }
   // Asynchronous; a missing sound server or sound file only makes it fail
   // quietly, which is what a beep on a silent machine should do.
-  ca_context_play(context_, 0, CA_PROP_EVENT_ID, "dialog-information", nullptr);
+  ca_context_play(context, 0, CA_PROP_EVENT_ID, "dialog-information", nullptr);
 }
 
 }  // namespace vemo::desktop

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "support/block_fixture.h"
+#include "support/block_player.h"
 
 namespace vemo::testing {
 namespace {
@@ -262,61 +263,7 @@ class WholeGameTest : public BlockTest, public ::testing::WithParamInterface<Gam
     keyUp(key);
   }
 
-  // A simple player, so that games last and clear rows: it picks the resting
-  // place that leaves the lowest, smoothest pile with the fewest holes, turns
-  // and moves the piece there with taps, and drops it.
-  struct Placement {
-    int phase, x;
-  };
-  std::optional<Placement> plan() {
-    const GameState& s = state();
-    const CellSet own = pieceCells();
-    std::array<std::array<bool, 10>, 24> pile{};  // [row + 1][column], rows -1..22
-    for (int r = -1; r <= 22; ++r)
-      for (int c = 0; c < 10; ++c) pile[r + 1][c] = s.Well.at(c, r) != ' ' && !own.contains({c, r});
-    auto blocked = [](const auto& p, int c, int r) { return c < 0 || c > 9 || r < -1 || r > 22 || p[r + 1][c]; };
-    std::optional<Placement> best;
-    double bestValue = 0;
-    for (int phase = 1; phase <= 4; ++phase) {
-      const CellSet cells = PatternCells(s.Shape, phase);
-      for (int x = -2; x <= 9; ++x) {
-        auto fits = [&](int y) {
-          for (auto [c, r] : cells)
-            if (blocked(pile, x + c, y + r)) return false;
-          return true;
-        };
-        int y = s.PieceY;
-        if (!fits(y)) continue;
-        while (fits(y + 1)) ++y;
-        auto after = pile;
-        for (auto [c, r] : cells) after[y + r + 1][x + c] = true;
-        int lines = 0;
-        for (int r = 0; r <= 22; ++r) {
-          bool full = true;
-          for (int c = 0; c < 10; ++c) full = full && after[r + 1][c];
-          if (!full) continue;
-          ++lines;
-          for (int i = r; i >= 0; --i) after[i + 1] = after[i];
-        }
-        int height = 0, holes = 0, bumps = 0, previous = -1;
-        for (int c = 0; c < 10; ++c) {
-          int h = 0;
-          for (int r = -1; r <= 22; ++r)
-            if (after[r + 1][c]) {
-              if (!h) h = 23 - r;
-            } else if (h) {
-              ++holes;
-            }
-          height += h;
-          if (previous >= 0) bumps += std::abs(h - previous);
-          previous = h;
-        }
-        const double value = -0.51 * height + 0.76 * lines - 0.36 * holes - 0.18 * bumps;
-        if (!best || value > bestValue) best = Placement{phase, x}, bestValue = value;
-      }
-    }
-    return best;
-  }
+  // The planned place is reached with taps, then the piece is dropped.
   void playPlanned(const Placement& p) {
     for (int turns = (p.phase - state().Phase + 4) % 4; turns > 0 && !over() && state().PieceInPlay; --turns)
       tap(vk::kUp);
@@ -377,7 +324,7 @@ TEST_P(WholeGameTest, RandomKeysUntilTheGameIsOver) {
     }
     if (over()) break;
     if (state().PieceInPlay && spawns_ < kPlannedPieces && pick(100) < 85) {
-      if (const auto p = plan()) {
+      if (const auto p = PlanPlacement(state())) {
         playPlanned(*p);
         continue;
       }

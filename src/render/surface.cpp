@@ -46,14 +46,21 @@ void Surface::drawPicture(int x, int y, const Picture& picture) {
   const int x0 = std::max(x, 0), y0 = std::max(y, 0);
   const int x1 = std::min(x + picture.width, width_), y1 = std::min(y + picture.height, height_);
   if (x0 >= x1 || y0 >= y1) return;
+  // Only the pixels that really change count as changed: the snake field is
+  // redrawn whole every 10 ms after a resume, and what looks the same must
+  // not be shown again.
+  Rect differs{x1, y1, x0, y0};
   for (int py = y0; py < y1; ++py) {
     const Rgb* src = &picture.pixels[static_cast<std::size_t>(py - y) * picture.width + (x0 - x)];
     std::uint8_t* dst = at(x0, py);
     for (int px = x0; px < x1; ++px, ++src, dst += 3) {
+      if (dst[0] == src->r && dst[1] == src->g && dst[2] == src->b) continue;
       dst[0] = src->r; dst[1] = src->g; dst[2] = src->b;
+      differs = {std::min(differs.left, px), std::min(differs.top, py), std::max(differs.right, px + 1),
+                 std::max(differs.bottom, py + 1)};
     }
   }
-  markChanged({x0, y0, x1, y1});
+  markChanged(differs);
 }
 
 void Surface::fill(Rgb colour) {

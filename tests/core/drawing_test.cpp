@@ -251,6 +251,24 @@ TEST_F(DrawingTest, PicturesAreCutAtTheEdgesNotMoved) {
   EXPECT_TRUE(onlySentinelOutside(0, 0, 11, 10));
 }
 
+// The front end shows again only what changed: a picture drawn over the same
+// pixels changes nothing, and one that differs in a pixel changes that pixel.
+TEST(SurfaceChanges, ArePixelsThatReallyChanged) {
+  Surface s(100, 100, kSentinel);
+  EXPECT_TRUE(s.takeChanged().empty());
+  Picture tile(15, 15, {40, 50, 60});
+  s.drawPicture(20, 30, tile);
+  EXPECT_EQ(s.takeChanged(), (Rect{20, 30, 35, 45}));
+  s.drawPicture(20, 30, tile);
+  EXPECT_TRUE(s.takeChanged().empty());
+  tile.pixels[3 * 15 + 7] = {1, 1, 1};  // (7, 3) of the tile
+  tile.pixels[9 * 15 + 2] = {1, 1, 1};  // (2, 9)
+  s.drawPicture(20, 30, tile);
+  EXPECT_EQ(s.takeChanged(), (Rect{22, 33, 28, 40}));
+  s.drawPicture(95, -5, tile);  // cut at the edges
+  EXPECT_EQ(s.takeChanged(), (Rect{95, 0, 100, 10}));
+}
+
 // The window as a repaint must leave it: background, the empty bowl, then the frame.
 std::vector<Rgb> RepaintedWindow(const Pictures& pictures, Rgb pen) {
   std::vector<Rgb> want;

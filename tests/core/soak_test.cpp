@@ -7,8 +7,8 @@
 // show its code.
 //
 // VEMO_SOAK_GAMES sets the number of games of each kind (default 20);
-// VEMO_SOAK_SEED the seed of the player (default 1). The program's own random
-// numbers are seeded from the virtual clock, so a seed replays the same games.
+// VEMO_SOAK_SEED the seed of the player and of the program's generator
+// (default 1): a seed replays the same games.
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -27,6 +27,7 @@
 #include "support/block_player.h"
 #include "support/game_fixture.h"
 #include "support/game_invariants.h"
+#include "support/snake_player.h"
 
 namespace vemo::testing {
 namespace {
@@ -163,11 +164,31 @@ class SoakTest : public GameTest {
     if (kind == kBlocks) {
       blocksStarted_ = true;
       command("N" + std::to_string(16 + level));
+      seedPieces();
     } else {
       segmentsInField_ = false;
+      state().Generator.seed(static_cast<unsigned>(rng_()));
       command("N" + std::to_string(24 + level));
     }
     checkPixels("start");
+  }
+
+  // A falling-block start seeds the program's generator from the real clock
+  // and draws the first two pieces with it: seeded ones take their place, so
+  // that a seed replays the same games.
+  void seedPieces() {
+    GameState& s = state();
+    for (auto [c, r] : Translate(PatternCells(s.Shape, s.Phase), s.PieceX, s.PieceY)) s.Well.set(c, r, ' ');
+    s.Shape = kAllShapes[static_cast<std::size_t>(pick(7))];
+    s.Phase = 1 + pick(4);
+    s.Colour = "rygbvc"[pick(6)];
+    s.NextShape = kAllShapes[static_cast<std::size_t>(pick(7))];
+    s.NextPhase = 1 + pick(4);
+    s.NextColour = "rygbvc"[pick(6)];
+    s.Generator.seed(static_cast<unsigned>(rng_()));
+    form->PlacePiece();
+    form->RedrawWell();
+    after("start");
   }
 
   // The field-size command with a random answer, and the size it must leave.
@@ -227,7 +248,7 @@ class SoakTest : public GameTest {
     if (roll < 350) return passTime(1 + pick(150));
     if (roll < 600) {
       int key = vk::kLeft + pick(4);
-      if (kind == kSnake && roll < 590) key = towardsApple().value_or(key);
+      if (kind == kSnake && roll < 590) key = SnakeKeyTowardsApple(state()).value_or(key);
       if (kind == kBlocks) held_[key - vk::kLeft] = true;
       return keyDown(key);
     }
@@ -264,35 +285,6 @@ class SoakTest : public GameTest {
       return checkPixels("label click");
     }
     passTime(200 + pick(800));
-  }
-
-  // A direction whose next cell is on the field and free of segments, one
-  // towards the apple when there is such.
-  std::optional<int> towardsApple() {
-    const GameState& s = state();
-    if (s.Mode != GameMode::Snake) return std::nullopt;
-    const int n = snake::Side(s);
-    std::vector<bool> body(static_cast<std::size_t>(n * n));
-    for (int k = 1; k < s.SegCount; ++k) {
-      const snake::Cell c = snake::EntryCell(s, k);
-      if (snake::OnField(n, c)) body[static_cast<std::size_t>(c.y * n + c.x)] = true;
-    }
-    std::optional<snake::Cell> apple;
-    for (int x = 0; x < n; ++x)
-      for (int y = 0; y < n; ++y)
-        if (IsColourLetter(s.SnakeField[x][y]) && !body[static_cast<std::size_t>(y * n + x)]) apple = snake::Cell{x, y};
-    const snake::Cell head = snake::EntryCell(s, 1);
-    std::optional<int> free;
-    constexpr std::array<Heading, 4> kByKey{Heading::Left, Heading::Up, Heading::Right, Heading::Down};
-    for (int i = 0; i < 4; ++i) {
-      const snake::Cell c = snake::Ahead(head, kByKey[static_cast<std::size_t>(i)]);
-      if (!snake::OnField(n, c) || body[static_cast<std::size_t>(c.y * n + c.x)]) continue;
-      free = vk::kLeft + i;
-      if (apple && std::abs(c.x - apple->x) + std::abs(c.y - apple->y) <
-                       std::abs(head.x - apple->x) + std::abs(head.y - apple->y))
-        return free;
-    }
-    return free;
   }
 
   // Plays until the game is over, or until a start command cuts it short.

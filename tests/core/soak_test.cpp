@@ -11,8 +11,10 @@
 // (default 1): a seed replays the same games.
 
 #include <gtest/gtest.h>
+#include <malloc.h>
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <deque>
@@ -29,8 +31,29 @@
 #include "support/game_invariants.h"
 #include "support/snake_player.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define VEMO_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VEMO_ASAN 1
+#endif
+#endif
+#ifdef VEMO_ASAN
+// The sanitizer runtime's count (its header is not installed with every compiler).
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
 namespace vemo::testing {
 namespace {
+
+// Bytes allocated on the heap and not yet freed.
+std::size_t LiveHeapBytes() {
+#ifdef VEMO_ASAN
+  return __sanitizer_get_current_allocated_bytes();
+#else
+  return mallinfo2().uordblks;
+#endif
+}
 
 int EnvInt(const char* name, int fallback) {
   const char* text = std::getenv(name);
@@ -154,9 +177,9 @@ class SoakTest : public GameTest {
 
   void startGame(Kind kind) {
     // The fake desktop keeps what it was shown: forget it between games.
-    desktop.messages.clear();
-    desktop.dialogs.clear();
-    desktop.texts.clear();
+    desktop.messages = {};
+    desktop.dialogs = {};
+    desktop.texts = {};
     seenMessages_ = seenDialogs_ = 0;
     const int level = 1 + pick(5);
     ++started_[kind];
@@ -398,11 +421,20 @@ class SoakTest : public GameTest {
 TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
   const int games = EnvInt("VEMO_SOAK_GAMES", 20);
   ASSERT_NO_FATAL_FAILURE(startUp());
+  // The heap after a tenth of the games, when every kind of allocation has
+  // been made, and at the end: it must stay flat.
+  const int warmUp = std::max(2, games / 10);
+  std::size_t warmHeap = 0;
   while (!failed_ && (started_[kBlocks] < games || started_[kSnake] < games)) {
+    if (started_[kBlocks] + started_[kSnake] == warmUp) warmHeap = LiveHeapBytes();
     const Kind kind = started_[kBlocks] >= games ? kSnake : started_[kSnake] >= games ? kBlocks : Kind(pick(2));
     startGame(kind);
     play(kind);
   }
+  desktop.messages = {};
+  desktop.dialogs = {};
+  desktop.texts = {};
+  const std::size_t endHeap = LiveHeapBytes();
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::cout << "soak: " << started_[kBlocks] << " + " << started_[kSnake] << " games, over " << overs_[kBlocks]
@@ -410,7 +442,9 @@ TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
             << ", repaints checked " << pixelChecks_ << ", dialogs size/name/records/about " << dialogs_[3] << "/"
             << dialogs_[2] << "/" << dialogs_[1] << "/" << dialogs_[0] << ", number errors " << errorBoxes_
             << ", virtual h " << static_cast<double>(desktop.nowUs()) / 3.6e9 << ", max RSS " << usage.ru_maxrss / 1024
-            << " MiB\n";
+            << " MiB, live heap after " << warmUp << " games " << warmHeap / 1024 << " KiB, at the end "
+            << endHeap / 1024 << " KiB\n";
+  EXPECT_LT(endHeap, warmHeap + 256 * 1024) << "the heap grows from game to game";
   EXPECT_EQ(started_[kBlocks], games);
   EXPECT_EQ(started_[kSnake], games);
   if (games >= 10) {

@@ -18,6 +18,7 @@
 #include "render/tiles.h"
 #include "snake/snake_field.h"
 #include "support/snake_fixture.h"
+#include "support/snake_player.h"
 
 namespace vemo::testing {
 namespace {
@@ -129,31 +130,6 @@ class SnakeLongGameTest : public SnakeTest {
     EXPECT_EQ(desktop.messages[0].text.rfind("Игра окончена, игрок набрал " + std::to_string(state().Score), 0), 0u);
   }
 
-  // A direction whose next cell is on the field and free of segments, one
-  // that brings the head nearer the apple if there is such.
-  std::optional<Heading> towardsApple(std::mt19937& rng) {
-    const int n = state().FieldSize;
-    std::vector<bool> segment(static_cast<std::size_t>(n * n));
-    for (int k = 1; k < state().SegCount; ++k)
-      segment[static_cast<std::size_t>(entry(k).y * n + entry(k).x)] = true;
-    std::optional<Cell> apple;
-    for (int x = 0; x < n; ++x)
-      for (int y = 0; y < n; ++y)
-        if (IsColourLetter(state().SnakeField[x][y]) && !segment[static_cast<std::size_t>(y * n + x)]) apple = {x, y};
-    std::vector<Heading> free, nearer;
-    for (Heading h : {Heading::Left, Heading::Right, Heading::Up, Heading::Down}) {
-      const Cell c = snake::Ahead(head(), h);
-      if (!snake::OnField(n, c) || segment[static_cast<std::size_t>(c.y * n + c.x)]) continue;
-      free.push_back(h);
-      if (apple && std::abs(c.x - apple->x) + std::abs(c.y - apple->y) <
-                       std::abs(head().x - apple->x) + std::abs(head().y - apple->y))
-        nearer.push_back(h);
-    }
-    const std::vector<Heading>& pick = nearer.empty() ? free : nearer;
-    if (pick.empty()) return std::nullopt;
-    return pick[rng() % pick.size()];
-  }
-
   bool moved_ = false;
 };
 
@@ -174,7 +150,7 @@ TEST_F(SnakeLongGameTest, RandomGamesKeepTheFieldTheListAndTheWindowInStep) {
         if (roll < 5) {
           form->OnKeyDown(KeyFor(static_cast<Heading>(rng() % 4)));
         } else if (roll < 70) {
-          if (const std::optional<Heading> turn = towardsApple(rng)) form->OnKeyDown(KeyFor(*turn));
+          if (const std::optional<int> key = SnakeKeyTowardsApple(state())) form->OnKeyDown(*key);
         } else if (roll < 72) {
           form->OnKeyUp(vk::kDown);
         } else if (roll == 72 && games % 2 == 1) {

@@ -59,6 +59,18 @@ class SnakeMoveTest : public SnakeTest {
   }
   Cell head() { return entry(1); }
   Heading dir() { return state().SnakeDir; }
+  // One millisecond, with an apple put in front of the head whenever none is
+  // due; returns the segments gained.
+  int stepTowardsAnAppleAhead() {
+    const Cell ahead = snake::Ahead(head(), dir());
+    if (!timers().enabled(TimerId::Apple) && !IsColourLetter(state().SnakeField[ahead.x][ahead.y])) {
+      removeApples();
+      putApple(ahead);
+    }
+    const int before = state().SegCount;
+    run(1);
+    return state().SegCount - before;
+  }
   void press(int key) { form->OnKeyDown(key); }
 
   bool gameOverShown(int score) {
@@ -221,14 +233,7 @@ TEST_F(SnakeMoveTest, TheSixthAppleRaisesTheLevelAndTheIntervalWaitsForTheDownRe
   start(20);
   std::vector<Eaten> eaten;
   while (eaten.size() < 7) {
-    const Cell ahead = snake::Ahead(head(), dir());
-    if (!timers().enabled(TimerId::Apple) && !IsColourLetter(state().SnakeField[ahead.x][ahead.y])) {
-      removeApples();
-      putApple(ahead);
-    }
-    const int before = state().SegCount;
-    run(1);
-    if (state().SegCount != before)
+    if (stepTowardsAnAppleAhead() > 0)
       eaten.push_back({state().Score, state().Speed, timers().interval(TimerId::SnakMov)});
   }
   const int scores[] = {2, 4, 6, 8, 10, 12, 16};
@@ -249,16 +254,7 @@ TEST_F(SnakeMoveTest, WithoutTheOptionsTheLevelStaysAndNoSoundPlays) {
   ASSERT_FALSE(menu().checked("N22"));
   start(20);
   int eaten = 0;
-  while (eaten < 8) {
-    const Cell ahead = snake::Ahead(head(), dir());
-    if (!timers().enabled(TimerId::Apple) && !IsColourLetter(state().SnakeField[ahead.x][ahead.y])) {
-      removeApples();
-      putApple(ahead);
-    }
-    const int before = state().SegCount;
-    run(1);
-    eaten += state().SegCount - before;
-  }
+  while (eaten < 8) eaten += stepTowardsAnAppleAhead();
   EXPECT_EQ(state().Score, 16);
   EXPECT_EQ(state().Speed, 1);
   EXPECT_EQ(desktop.sounds, 0);

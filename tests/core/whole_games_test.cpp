@@ -199,17 +199,13 @@ class WholeGameTest : public BlockTest, public ::testing::WithParamInterface<Gam
           return fail("the falling piece is not whole at " + std::to_string(c) + "," + std::to_string(r));
   }
 
-  bool cellAgrees(int c, int r) {
-    const char code = state().Well.at(c, r);
-    return code == ' ' ? showsBackground(c, r) : showsTile(c, r, code);
-  }
   // After a redraw of the piece's block, the block shows what the well holds.
   void checkPieceArea(const char* what) {
     if (failed_) return;
     const GameState& s = state();
     for (int r = std::max(s.PieceY - 1, -1); r <= std::min(s.PieceY + 3, 22); ++r)
       for (int c = std::max(s.PieceX - 2, 0); c <= std::min(s.PieceX + 4, 9); ++c)
-        if (!cellAgrees(c, r)) {
+        if (!showsCode(c, r)) {
           failed_ = true;
           ADD_FAILURE() << where(std::string(what) + ": window differs from the well at " + std::to_string(c) + "," +
                                  std::to_string(r));
@@ -221,7 +217,7 @@ class WholeGameTest : public BlockTest, public ::testing::WithParamInterface<Gam
     if (failed_) return;
     for (int r = -1; r <= 22; ++r)
       for (int c = 0; c < 10; ++c)
-        if (!cellAgrees(c, r)) {
+        if (!showsCode(c, r)) {
           failed_ = true;
           ADD_FAILURE() << where(std::string(what) + ": window differs from the well at " + std::to_string(c) + "," +
                                  std::to_string(r));

@@ -137,6 +137,19 @@ class BlockTest : public GameTest {
     const Point o = CellOrigin(c, r);
     return SquareShows(canvas(), o.x, o.y, background(), o.x, o.y);
   }
+  // The cell shows what the well holds: its letter's tile, or the background.
+  bool showsCode(int c, int r) {
+    const char code = state().Well.at(c, r);
+    return code == ' ' ? showsBackground(c, r) : showsTile(c, r, code);
+  }
+  // The first cell of columns 0..9, rows first..last that does not show its
+  // code, as "c,r"; empty when every one does.
+  std::string firstCellNotShowingItsCode(int first = -1, int last = 22) {
+    for (int r = first; r <= last; ++r)
+      for (int c = 0; c < 10; ++c)
+        if (!showsCode(c, r)) return std::to_string(c) + "," + std::to_string(r);
+    return {};
+  }
   // Runs the virtual clock one millisecond at a time until `done` or `limitMs`.
   template <typename Pred>
   std::int64_t runUntil(Pred done, std::int64_t limitMs) {

@@ -8,6 +8,7 @@
 #include "blocks/pieces.h"
 #include "blocks/well.h"
 #include "render/picture.h"
+#include "snake/field_side.h"
 
 namespace vemo {
 
@@ -43,7 +44,7 @@ struct GameState {
   bool RightPending = false;
 
   // Side of the snake field in cells.
-  std::int32_t FieldSize = 15;
+  std::int32_t FieldSize = kDefaultFieldSide;
 
   WellGrid Well;
   // The next-piece preview: columns 0..5, rows -1..4, ' ' or a colour letter.

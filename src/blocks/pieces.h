@@ -11,7 +11,6 @@ namespace vemo {
 
 enum class ShapeCode { GR, GL, ZR, ZL, K, C, L };
 inline constexpr int kShapeCount = 7;
-inline constexpr std::array<std::string_view, kShapeCount> kShapeCodes{"GR", "GL", "ZR", "ZL", "K", "C", "L"};
 
 struct Offset {
   int dc, dr;

@@ -20,6 +20,8 @@ void TForm1::FormCreate() {
   for (int k : {100, 101}) s.SegX[k] = s.SegY[k] = GameState::kNoCell;
   s.Mode = GameMode::Tetris;
   for (int c = 0; c <= WellGrid::kWallColumn; ++c) s.Well.set(c, WellGrid::kFloorRow, cell::kFloor);
+  // Kept as it is: the wall is written only down to row 24, one below the
+  // floor, and over the floor's own cell in column 10.
   for (int r = -1; r <= 24; ++r) s.Well.set(WellGrid::kWallColumn, r, cell::kWall);
   s.Generator.seed(static_cast<std::mt19937::result_type>(
       std::chrono::high_resolution_clock::now().time_since_epoch().count()));
@@ -33,6 +35,7 @@ void TForm1::FormCreate() {
   s.PieceX = 3;
   s.PieceY = 0;
   ChooseNextPiece();
+  // Copied twice on purpose: the first copy takes the previous game's next piece.
   s.Shape = s.NextShape;
   s.Phase = s.NextPhase;
   s.Colour = s.NextColour;

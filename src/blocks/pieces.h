@@ -5,7 +5,6 @@
 
 #include <array>
 #include <random>
-#include <string_view>
 
 namespace vemo {
 

@@ -20,6 +20,11 @@ def piece(s):
     return cells if len(cells) == 4 else None
 
 
+def windows_shown(s):
+    """How many windows of the program show: the main window, menus, dialogs."""
+    return len(s.xdotool("search", "--onlyvisible", "--pid", s.vemo.pid).split())
+
+
 def columns(cells):
     return min(c for c, _ in cells), max(c for c, _ in cells)
 
@@ -111,7 +116,7 @@ def test_menu(program):
         time.sleep(1.2)
         s.keyup("Left")
         s.xdotool("keydown", "Right", "key", "F10")
-        menu_open = wait_for(lambda: len(s.xdotool("search", "--onlyvisible", "--pid", s.vemo.pid).split()) >= 2, 5)
+        menu_open = wait_for(lambda: windows_shown(s) >= 2, 5)
         check(bool(menu_open), "F10 opens a menu")
         s.keyup("Right")
         time.sleep(0.3)
@@ -119,17 +124,17 @@ def test_menu(program):
         cells = piece(s)
         check(cells is not None and columns(cells)[1] < 9, f"the held Right key was released ({cells})")
         s.key("Escape")
-        wait_for(lambda: len(s.xdotool("search", "--onlyvisible", "--pid", s.vemo.pid).split()) == 1, 5)
+        wait_for(lambda: windows_shown(s) == 1, 5)
 
         # The program's own dialog over the game pauses nothing.
         s.focus()
         fresh_game(s)
         s.key("ctrl+r")
-        dialog = wait_for(lambda: len(s.xdotool("search", "--onlyvisible", "--pid", s.vemo.pid).split()) >= 2, 5)
+        dialog = wait_for(lambda: windows_shown(s) >= 2, 5)
         check(bool(dialog), "Ctrl+R opens the field-size dialog")
         check(changes_within(s, 2), "the game goes on behind the dialog")
         s.key("Escape")
-        wait_for(lambda: len(s.xdotool("search", "--onlyvisible", "--pid", s.vemo.pid).split()) == 1, 5)
+        wait_for(lambda: windows_shown(s) == 1, 5)
         s.focus()
         check(changes_within(s, 2), "and after it, without a resume")
     finally:

@@ -166,20 +166,20 @@ fi
 # F10 opens the first menu, with the Russian layout too; Escape closes it
 # and leaves the arrows to the game. From the open menu the arrows lead to
 # «Рекорды» and Enter opens the records view.
-xdotool key F10
-wait_for 5 popup_open && pass "F10 opens a menu" || fail "F10 opened no menu"
-xdotool key Escape
-wait_for 5 only_main_window || fail "Escape did not close the menu"
-xdotool key Down
-sleep 0.5
-only_main_window && pass "after Escape the arrows are the game's again" || { fail "Down opened a menu"; xdotool key Escape Escape; }
-xdotool key F10 Right Right Return
-wait_for 5 popup_open && pass "F10, Right, Right, Enter opens the records view" || fail "no records view from the keyboard"
-xdotool key Escape
-wait_for 5 only_main_window || fail "the records view did not close"
-xdotool key Down
-sleep 0.5
-only_main_window && pass "then the arrows are the game's again" || { fail "Down opened a menu"; xdotool key Escape Escape; }
+# Opens a window with `keys`, closes it with Escape, then Down must open nothing.
+opens_then_closes() {
+  local what=$1
+  shift
+  xdotool key "$@"
+  wait_for 5 popup_open && pass "$* opens $what" || fail "$* opened no $what"
+  xdotool key Escape
+  wait_for 5 only_main_window || fail "Escape did not close the $what"
+  xdotool key Down
+  sleep 0.5
+  only_main_window && pass "after it the arrows are the game's again" || { fail "Down opened a menu"; xdotool key Escape Escape; }
+}
+opens_then_closes "menu" F10
+opens_then_closes "records view" F10 Right Right Return
 
 kill -0 "$vemo" 2>/dev/null || fail "the program ended by itself"
 setxkbmap us

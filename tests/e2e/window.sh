@@ -170,7 +170,11 @@ fi
 opens_then_closes() {
   local what=$1
   shift
-  xdotool key "$@"
+  local key
+  for key in "$@"; do  # at a person's pace: each menu is open before the next key
+    xdotool key "$key"
+    sleep 0.3
+  done
   wait_for 5 popup_open && pass "$* opens $what" || fail "$* opened no $what"
   xdotool key Escape
   wait_for 5 only_main_window || fail "Escape did not close the $what"

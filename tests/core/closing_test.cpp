@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "support/game_fixture.h"
 
@@ -18,20 +21,54 @@ std::string ReadFile(const char* name) {
   return bytes.str();
 }
 
-class ClosingTest : public GameTest {};
+class ClosingTest : public GameTest {
+ protected:
+  // What the window shows at each step of the closing, in order: frames that
+  // follow one another unchanged are written once.
+  std::vector<std::string> watchClosing() {
+    std::vector<std::string> steps;
+    const auto note = [&steps](std::string step) {
+      if (steps.empty() || steps.back() != step) steps.push_back(std::move(step));
+    };
+    desktop.onPresent = [&, note] {
+      note(state().RunState == Run::Pause && menu().checked("N4") ? "paused" : "running");
+    };
+    desktop.onDrawText = [&, note](Rect box, const std::string& text, const FontSpec& font) {
+      EXPECT_EQ(text, "Запись...");
+      EXPECT_EQ(box.left, 150);
+      EXPECT_EQ(box.top, 180);
+      EXPECT_EQ(font.family, "Arial");
+      EXPECT_EQ(font.pixelHeight, 87) << "65 points";
+      note(std::string(covered() ? "covered, " : "not covered, ") + (std::filesystem::exists("data") ? "file" : "no file"));
+    };
+    EXPECT_TRUE(form->OnCloseQuery());
+    desktop.onPresent = nullptr;
+    desktop.onDrawText = nullptr;
+    if (std::filesystem::exists("data")) note("file");
+    return steps;
+  }
+  std::function<bool()> covered;
+};
 
-TEST_F(ClosingTest, ARunningGameIsPausedBeforeTheSavingMessageAndTheFileIsWritten) {
+TEST_F(ClosingTest, PausesWipesWritesTheSavingTextThenTheFile) {
   std::filesystem::remove("data");
   form->N17Click();
-  bool pausedWhenWritten = false;
-  const auto texts = desktop.texts.size();
-  EXPECT_TRUE(form->OnCloseQuery());
-  ASSERT_EQ(desktop.texts.size(), texts + 1);
-  EXPECT_EQ(desktop.texts.back(), "Запись...");
-  pausedWhenWritten = state().RunState == Run::Pause && menu().checked("N4");
-  EXPECT_TRUE(pausedWhenWritten);
+  const Rgb menuColour = desktop.menuColour();
+  // The wipe is over: its first and last columns, odd and even rows.
+  covered = [&] {
+    return canvas().pixel(0, 0) == menuColour && canvas().pixel(638, 475) == menuColour &&
+           canvas().pixel(638, 1) == menuColour && canvas().pixel(0, 474) == menuColour;
+  };
+  EXPECT_EQ(watchClosing(), (std::vector<std::string>{"paused", "covered, no file", "paused", "file"}));
   EXPECT_FALSE(timers().enabled(TimerId::Mover));
-  EXPECT_TRUE(std::filesystem::exists("data"));
+}
+
+TEST_F(ClosingTest, WithoutAnimationTheRectangleComesBeforeTheSavingText) {
+  menu().setChecked("N31", false);
+  std::filesystem::remove("data");
+  form->N17Click();
+  covered = [&] { return canvas().pixel(0, 100) == Rgb{0, 0, 0} && canvas().pixel(638, 100) == Surface::kWhite; };
+  EXPECT_EQ(watchClosing(), (std::vector<std::string>{"covered, no file", "paused", "file"}));
 }
 
 TEST_F(ClosingTest, TheWipeFillsTheWindowWithTheMenuColourInAboutASecond) {

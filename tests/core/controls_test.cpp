@@ -156,35 +156,14 @@ TEST_F(ControlsTest, ASidewaysStepTestsOnlyTheCellsBeyondEachRow) {
   }
 }
 
-TEST_F(ControlsTest, AStraightPieceGoesFromZeroToSixLyingAndFromMinusTwoToSevenStanding) {
-  pieceAt(ShapeCode::L, 1, 3, 6);
-  hold(vk::kLeft, 150);
-  EXPECT_EQ(state().PieceX, 0);
-  hold(vk::kRight, 150);
-  EXPECT_EQ(state().PieceX, 6);
-  EXPECT_EQ(wellRows(8, 8), "      bbbb\n");
-  pieceAt(ShapeCode::L, 4, 3, 6);
-  hold(vk::kLeft, 150);
-  EXPECT_EQ(state().PieceX, -2);
-  EXPECT_EQ(wellRows(6, 9), "b         \nb         \nb         \nb         \n");
-  hold(vk::kRight, 250);
-  EXPECT_EQ(state().PieceX, 7);
-  EXPECT_EQ(wellRows(6, 9), "         b\n         b\n         b\n         b\n");
-}
-
-TEST_F(ControlsTest, TheTeeStandingOnItsBarGoesFromMinusOneToSeven) {
-  pieceAt(ShapeCode::K, 2, 3, 6);
-  hold(vk::kLeft, 150);
-  EXPECT_EQ(state().PieceX, -1);
-  EXPECT_EQ(wellRows(6, 8), "b         \nbb        \nb         \n");
-  hold(vk::kRight, 250);
-  EXPECT_EQ(state().PieceX, 7);
-  EXPECT_EQ(wellRows(6, 8), "        b \n        bb\n        b \n");
-}
-
 TEST_F(ControlsTest, SensitiveModeStepsAtTheTimerMinimum) {
   pieceAt(ShapeCode::L, 1, 0, 6);
+  // Both commands end with the repaint, which draws the empty bowl over whatever was there.
+  const auto spoil = [&] { canvas().drawPicture(490, 380, Picture(150, 100, {1, 2, 3})); };
+  const auto repainted = [&] { return RawPixel(canvas(), 500, 400) == form->Images().I[0].at(10, 20); };
+  spoil();
   form->OnMenu("N34");
+  EXPECT_TRUE(repainted());
   EXPECT_TRUE(menu().checked("N34"));
   EXPECT_FALSE(menu().checked("N35"));
   EXPECT_EQ(timers().interval(TimerId::Left), 1);
@@ -195,7 +174,9 @@ TEST_F(ControlsTest, SensitiveModeStepsAtTheTimerMinimum) {
   EXPECT_EQ(stepTimes(vk::kRight, 50), (std::vector<int>{25, 35, 45}));
   EXPECT_EQ(timers().interval(TimerId::Right), 1);
   form->OnKeyUp(vk::kRight);
+  spoil();
   form->OnMenu("N35");
+  EXPECT_TRUE(repainted());
   EXPECT_TRUE(menu().checked("N35"));
   EXPECT_FALSE(menu().checked("N34"));
   EXPECT_EQ(stepTimes(vk::kLeft, 60), (std::vector<int>{25, 40, 55}));
@@ -338,6 +319,26 @@ TEST_F(ControlsTest, FastDropGoesOnThroughALandingIntoTheNextPiece) {
   EXPECT_EQ(state().PieceY, 2);
   form->OnKeyUp(vk::kDown);
   EXPECT_EQ(timers().interval(TimerId::Mover), 500);
+}
+
+TEST_F(ControlsTest, ALevelRiseDuringAFastDropLetsTheNextDownStartItAgain) {
+  menu().setChecked("N31", false);
+  pieceAt(ShapeCode::C, 1, 3, 18, true);
+  setRows(22, {"rrr  rrrrr"});
+  state().Score = 74;
+  state().NextShape = ShapeCode::C;
+  state().NextPhase = 1;
+  form->OnKeyDown(vk::kDown);  // to row 19
+  run(25 * 3);                 // rows 20, 21; then it lands and fills row 22
+  run(10);                     // the row goes: 76 points, level 2
+  ASSERT_EQ(state().Speed, 2);
+  ASSERT_EQ(state().PieceY, 0);
+  EXPECT_EQ(timers().interval(TimerId::Mover), 400) << "the new level's pace ends the fast drop";
+  form->OnKeyDown(vk::kDown);  // the keyboard repeats Down
+  EXPECT_EQ(state().PieceY, 1) << "one fall step at once";
+  EXPECT_EQ(timers().interval(TimerId::Mover), 25);
+  form->OnKeyUp(vk::kDown);
+  EXPECT_EQ(timers().interval(TimerId::Mover), 400);
 }
 
 TEST_F(ControlsTest, UpRotatesOnceAtThePressThenOncePerPhaserTickWhileRepeated) {

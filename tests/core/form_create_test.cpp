@@ -23,6 +23,7 @@ TEST_F(FormCreateTest, AtProgramStartTheWellHoldsOnlyFloorAndWall) {
 TEST_F(FormCreateTest, LeavesARandomPieceAtItsStartAndARandomNextPiece) {
   std::set<int> shapes, nextShapes;
   std::set<char> colours;
+  std::set<int> phases, nextPhases;
   for (int i = 0; i < 200; ++i) {
     form->FormCreate();
     const GameState& s = state();
@@ -32,16 +33,18 @@ TEST_F(FormCreateTest, LeavesARandomPieceAtItsStartAndARandomNextPiece) {
     EXPECT_TRUE(s.PieceInPlay);
     EXPECT_EQ(s.Speed, 0);
     EXPECT_EQ(s.Score, 0);
-    EXPECT_TRUE(ValidPhase(s.Phase));
-    EXPECT_TRUE(ValidPhase(s.NextPhase));
     EXPECT_EQ(s.FrameColour, (Rgb{220, 205, 152}));
     shapes.insert(static_cast<int>(s.Shape));
     nextShapes.insert(static_cast<int>(s.NextShape));
     colours.insert(s.Colour);
+    phases.insert(s.Phase);
+    nextPhases.insert(s.NextPhase);
   }
   EXPECT_EQ(shapes.size(), 7u);
   EXPECT_EQ(nextShapes.size(), 7u);
   EXPECT_EQ(colours, (std::set<char>{'r', 'y', 'g', 'b', 'v', 'c'}));
+  EXPECT_EQ(phases, (std::set<int>{1, 2, 3, 4}));
+  EXPECT_EQ(nextPhases, (std::set<int>{1, 2, 3, 4}));
   EXPECT_EQ(state().RunState, Run::None) << "the reset never touches the run state";
 }
 

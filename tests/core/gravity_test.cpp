@@ -216,6 +216,17 @@ TEST_F(GravityTest, StartingWhilePausedStartsANewRunningGame) {
   EXPECT_EQ(state().PieceY, row + 1) << "the new game runs";
 }
 
+TEST_F(GravityTest, AStartAtTheSameLevelKeepsTheFallCountdown) {
+  form->OnMenu("N17");
+  run(300);
+  form->OnMenu("N17");
+  ASSERT_EQ(state().PieceY, 0);
+  run(199);
+  EXPECT_EQ(state().PieceY, 0);
+  run(1);
+  EXPECT_EQ(state().PieceY, 1) << "500 ms after the first start, not after the second";
+}
+
 TEST_F(GravityTest, StartingStopsTheSnakeTimers) {
   timers().enable(TimerId::SnakMov);
   timers().enable(TimerId::SnakVis);

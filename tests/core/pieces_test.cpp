@@ -80,22 +80,6 @@ TEST_F(PiecesTest, NewPieceEntersAtColumnThreeLiftedToRowZero) {
   }
 }
 
-TEST_F(PiecesTest, NewStraightPieceLiesInRowZeroOrColumnFive) {
-  startWith(1, ShapeCode::C, 1, 'r', 0, 20);
-  for (int phase = 1; phase <= 4; ++phase) {
-    clearPlayArea();
-    state().PieceInPlay = false;
-    state().NextShape = ShapeCode::L;
-    state().NextPhase = phase;
-    state().NextColour = 'c';
-    form->NewTimer();
-    if (phase % 2)
-      EXPECT_EQ(wellRows(0, 3), "   cccc   \n          \n          \n          \n") << phase;
-    else
-      EXPECT_EQ(wellRows(0, 3), "     c    \n     c    \n     c    \n     c    \n") << phase;
-  }
-}
-
 TEST_F(PiecesTest, NewTimerWithAPieceInPlayOnlyRedrawsThePreview) {
   startWith(1, ShapeCode::K, 1, 'y', 3, 5);
   state().NextShape = ShapeCode::L;
@@ -175,24 +159,6 @@ TEST_F(PiecesTest, PreviewShowsEveryShapeAndPhaseWithItsTopLeftAtPreviewCellZero
             EXPECT_TRUE(SquareShows(canvas(), o.x, o.y, background(), o.x, o.y)) << NameOf(shape) << phase << " " << i << "," << j;
         }
     }
-  }
-}
-
-TEST_F(PiecesTest, PreviewOfTheSquareIsTheSameInEveryPhase) {
-  form->OnMenu("N17");
-  std::vector<Rgb> first;
-  for (int phase = 1; phase <= 4; ++phase) {
-    state().NextShape = ShapeCode::C;
-    state().NextPhase = phase;
-    state().NextColour = 'b';
-    form->NFigurTimer();
-    std::vector<Rgb> area;
-    for (int y = 55; y <= 144; ++y)
-      for (int x = 251; x <= 340; ++x) area.push_back(RawPixel(canvas(), x, y));
-    if (phase == 1)
-      first = area;
-    else
-      EXPECT_TRUE(area == first) << "phase " << phase;
   }
 }
 

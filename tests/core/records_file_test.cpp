@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
 #include <random>
 
 #include "records/records_file.h"
 #include "shell/event_entry.h"
+#include "support/golden_records.h"
 
 namespace vemo {
 namespace {
@@ -69,20 +72,38 @@ TEST_F(RecordsFileTest, KeepsLinesFrom31OnAndEmptiesTheSpareLines) {
   for (std::size_t i = 31; i < 45; ++i) EXPECT_EQ(image.line(i), "old " + std::to_string(i));
 }
 
-TEST_F(RecordsFileTest, TableOptionsAndFieldSizeComeBack) {
-  const RecordRows table = rowsWith({{"Вася", "9700"}, {"", "120"}, {"Ёж №1", "7"}});
-  const OptionFlags options{false, true, false, true, false, false, true};
-  const LineImage image = build(table, options, 12);
-  EXPECT_EQ(image.line(11), "0101001");
-  EXPECT_EQ(ReadOptions(image), options);
-  EXPECT_EQ(ReadFieldSize(image), 12);
+TEST_F(RecordsFileTest, AHandWrittenFileReadsIntoItsTableOptionsAndSide) {
+  const LineImage image = SplitLines(testing::GoldenRecordsFile());
+  ASSERT_EQ(image.size(), 40u);
   const std::optional<RecordRows> rows = ReadRecords(image);
   ASSERT_TRUE(rows.has_value());
-  EXPECT_EQ((*rows)[0], (RecordRow{"Вася", "9700"}));
-  EXPECT_EQ((*rows)[1], (RecordRow{"", "120"}));
-  EXPECT_EQ((*rows)[2], (RecordRow{"Ёж №1", "7"}));
-  EXPECT_EQ((*rows)[3], (RecordRow{"----------", "0"}));
-  EXPECT_EQ(image.line(15), "9700") << "the plain score as the row holds it";
+  EXPECT_EQ(*rows, testing::GoldenRows());
+  EXPECT_EQ(ReadOptions(image), (OptionFlags{true, false, true, true, false, true, false}));
+  EXPECT_EQ(ReadFieldSize(image), 17);
+}
+
+TEST_F(RecordsFileTest, WithTheSameDrawsTheTableIsWrittenBackByteForByte) {
+  const std::string golden = testing::GoldenRecordsFile();
+  ASSERT_FALSE(golden.empty());
+  LineImage image = SplitLines(golden);
+  std::deque<int> draws = testing::GoldenDraws();
+  BuildImage(image, testing::GoldenRows(), OptionFlags{true, false, true, true, false, true, false}, 17,
+             [&draws](int n) {
+               EXPECT_EQ(n, 100) << "keys and steps are drawn from 0..99";
+               if (draws.empty()) {
+                 ADD_FAILURE() << "more draws than the file needs";
+                 return 0;
+               }
+               const int draw = draws.front();
+               draws.pop_front();
+               return draw;
+             });
+  EXPECT_TRUE(draws.empty()) << draws.size() << " draws left over";
+  const std::string written = JoinLines(image);
+  EXPECT_EQ(written.size(), golden.size());
+  EXPECT_TRUE(written == golden) << "first difference at byte "
+                                 << std::mismatch(written.begin(), written.end(), golden.begin(), golden.end()).first -
+                                        written.begin();
 }
 
 TEST_F(RecordsFileTest, AChangedPlainScoreOrRunByteFailsTheCheck) {

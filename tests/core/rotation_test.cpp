@@ -204,10 +204,12 @@ TEST_F(RotationEdgeTest, AVerticalStraightPieceTurnsFromColumnTwoOnlyIntoFreeCel
 TEST_F(RotationEdgeTest, TheThreeCellBarOfTheTeeInColumnZeroCannotTurn) {
   startWith(1, ShapeCode::C, 1);
   clearPlayArea();
-  putPiece(ShapeCode::K, 2, -1, 10, 'v');
+  putPiece(ShapeCode::K, 2, -1, 10, 'v');  // in the well, not yet on the window
+  ASSERT_FALSE(showsTile(0, 11, 'v'));
   form->PhaserTimer();
   EXPECT_EQ(state().Phase, 2);
   EXPECT_EQ(cellsHolding('v'), (CellSet{{0, 10}, {0, 11}, {1, 11}, {0, 12}}));
+  for (auto [c, r] : cellsHolding('v')) EXPECT_TRUE(showsTile(c, r, 'v')) << "refused, yet redrawn: " << c << "," << r;
 }
 
 TEST_F(RotationEdgeTest, TheSquareTurnsWithoutChangingTheWell) {

@@ -153,6 +153,25 @@ TEST_F(RowsTest, RowMinusOneIsCopiedIntoRowZeroAndKept) {
   EXPECT_EQ(wellRows(-1, 1), "c   c   c \nc  bb   c \n y bb     \n");
 }
 
+TEST_F(RowsTest, AFullRowMinusOneIsNeverRemoved) {
+  menu().setChecked("N31", false);
+  landedOn(1, {"rrrr rrrrr"});
+  setRows(-1, {"vvvvvvvvvv"});
+  form->NewTimer();
+  EXPECT_EQ(wellRows(-1, -1), "vvvvvvvvvv\n");
+  EXPECT_EQ(state().Score, 0);
+}
+
+TEST_F(RowsTest, AClearThatRaisesTheLevelScoresAtTheLevelBeforeIt) {
+  menu().setChecked("N31", false);
+  landedOn(3, {"rrrr rrrrr", "gggggggggg", "gggggggggg", "gggggggggg", "gggggggggg"});
+  state().Score = 290;
+  form->NewTimer();
+  // Level 3: 4 rows of 6 points and the bonus 1 + 2 + 3 (at level 4 it would be 2 + 3 + 4).
+  EXPECT_EQ(state().Score, 320);
+  EXPECT_EQ(state().Speed, 4);
+}
+
 TEST_F(RowsTest, TheBottomRowAndTheFloorAreHandledLikeAnyOtherRow) {
   menu().setChecked("N31", false);
   landedOn(1, {"vvvvvvvvvv", "gggggggggg"});

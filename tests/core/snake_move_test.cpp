@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "render/geometry.h"
@@ -157,6 +159,18 @@ TEST_F(SnakeMoveTest, RunningIntoTheLastVisibleSegmentEndsTheGame) {
   EXPECT_EQ(state().Mode, GameMode::Snake);
 }
 
+TEST_F(SnakeMoveTest, RunningIntoTheMiddleOfTheBodyEndsTheGame) {
+  start(15);
+  // The head turns left into the fourth of six segments.
+  placeSnake({{5, 5}, {5, 6}, {4, 6}, {4, 5}, {4, 4}, {4, 3}}, Heading::Up);
+  state().Score = 4;
+  press(vk::kLeft);
+  run(500);
+  EXPECT_TRUE(gameOverShown(4));
+  EXPECT_EQ(state().RunState, Run::Stop);
+  EXPECT_EQ(head(), (Cell{5, 5}));
+}
+
 TEST_F(SnakeMoveTest, TheCellTheTailLeftIsFree) {
   start(15);
   placeSnake({{5, 5}, {5, 6}, {4, 6}}, Heading::Up, {4, 5});
@@ -222,30 +236,62 @@ TEST_F(SnakeMoveTest, EatingOnTheFirstStepBringsTheStartSnakeOntoTheField) {
   EXPECT_EQ(letters, s.SegCount - 1 + (timers().enabled(TimerId::Apple) ? 0 : 1));
 }
 
-// Lets the clock run in 1 ms slices, always with the one apple right ahead,
-// and notes the score and level after each apple eaten.
-struct Eaten {
-  int score, speed, interval;
-};
-
-TEST_F(SnakeMoveTest, TheSixthAppleRaisesTheLevelAndTheIntervalWaitsForTheDownRelease) {
+TEST_F(SnakeMoveTest, ApplesRaiseTheLevelPast10_30_60And110AndTheIntervalWaitsForTheDownRelease) {
   ASSERT_TRUE(menu().checked("N22"));
   start(20);
-  std::vector<Eaten> eaten;
-  while (eaten.size() < 7) {
-    if (stepTowardsAnAppleAhead() > 0)
-      eaten.push_back({state().Score, state().Speed, timers().interval(TimerId::SnakMov)});
+  // Score and level after each of 24 apples, worked by hand from level 1:
+  // 2 points an apple to 12 (level 2), 4 to 32 (3), 6 to 62 (4), 8 to 118 (5), then 10.
+  const std::vector<std::pair<int, int>> expected{
+      {2, 1},   {4, 1},   {6, 1},   {8, 1},   {10, 1},  {12, 2},  {16, 2},  {20, 2},
+      {24, 2},  {28, 2},  {32, 3},  {38, 3},  {44, 3},  {50, 3},  {56, 3},  {62, 4},
+      {70, 4},  {78, 4},  {86, 4},  {94, 4},  {102, 4}, {110, 4}, {118, 5}, {128, 5}};
+  std::vector<std::pair<int, int>> eaten;
+  while (eaten.size() < expected.size() && state().RunState == Run::Game) {
+    // Back and forth across the field, one row lower at each side.
+    const Cell h = head();
+    if ((dir() == Heading::Right && h.x == 19) || (dir() == Heading::Left && h.x == 0))
+      press(vk::kDown);
+    else if (dir() == Heading::Down && entry(2).y == h.y - 1)
+      press(h.x == 0 ? vk::kRight : vk::kLeft);
+    if (stepTowardsAnAppleAhead() > 0) {
+      eaten.emplace_back(state().Score, state().Speed);
+      EXPECT_EQ(timers().interval(TimerId::SnakMov), 500) << "apple " << eaten.size();
+    }
   }
-  const int scores[] = {2, 4, 6, 8, 10, 12, 16};
-  for (std::size_t i = 0; i < 7; ++i) {
-    EXPECT_EQ(eaten[i].score, scores[i]) << "apple " << i + 1;
-    EXPECT_EQ(eaten[i].speed, i < 5 ? 1 : 2) << "apple " << i + 1;
-    EXPECT_EQ(eaten[i].interval, 500) << "apple " << i + 1;
-  }
+  EXPECT_EQ(eaten, expected);
   form->OnKeyDown(vk::kDown);
   EXPECT_EQ(timers().interval(TimerId::SnakMov), 500);
   form->OnKeyUp(vk::kDown);
-  EXPECT_EQ(timers().interval(TimerId::SnakMov), 400);
+  EXPECT_EQ(timers().interval(TimerId::SnakMov), 100);
+}
+
+TEST_F(SnakeMoveTest, ALaterAppleMayLandInTheCellTheTailHasJustLeft) {
+  // Every cell taken but the one the tail leaves and (0, 0): the apple after
+  // the next one lands in one of those two, and over a few games in both.
+  std::set<std::pair<int, int>> landed;
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    start(10);
+    placeSnake({{7, 5}, {6, 5}, {5, 5}}, Heading::Right);
+    for (int x = 0; x < 10; ++x)
+      for (int y = 0; y < 10; ++y)
+        if (state().SnakeField[x][y] == ' ') state().SnakeField[x][y] = 'g';
+    state().SnakeField[8][5] = ' ';
+    state().SnakeField[0][0] = ' ';
+    putApple({9, 5});
+    state().Generator.seed(seed);
+    run(500);  // a plain step: the tail leaves (5, 5)
+    ASSERT_EQ(state().SnakeField[5][5], ' ');
+    run(500);  // the apple at (9, 5); the head then waits on the border
+    run(10);   // the next apple
+    ASSERT_EQ(state().SegCount, 5);
+    const bool inTailCell = IsColourLetter(state().SnakeField[5][5]);
+    const bool inCorner = IsColourLetter(state().SnakeField[0][0]);
+    ASSERT_NE(inTailCell, inCorner) << "one apple, in one of the two free cells";
+    landed.insert(inTailCell ? std::pair{5, 5} : std::pair{0, 0});
+    const Cell apple = inTailCell ? Cell{5, 5} : Cell{0, 0};
+    EXPECT_TRUE(cellShows(apple, state().SnakeField[apple.x][apple.y]));
+  }
+  EXPECT_EQ(landed, (std::set<std::pair<int, int>>{{5, 5}, {0, 0}}));
 }
 
 TEST_F(SnakeMoveTest, WithoutTheOptionsTheLevelStaysAndNoSoundPlays) {

@@ -4,7 +4,8 @@
 // random answers in the modal windows. After every handler the well, the
 // snake field with its segment list and the records table must be sound, and
 // after every repaint of the whole window each cell of the current game must
-// show its code.
+// show its code. Every fall step and every landing is checked against the
+// fall, the rows and the points worked out here before the handler runs.
 //
 // VEMO_SOAK_GAMES sets the number of games of each kind (default 20);
 // VEMO_SOAK_SEED the seed of the player and of the program's generator
@@ -98,14 +99,29 @@ class SoakTest : public GameTest {
     };
     for (const Watched& w : kWatched)
       timers().bind(w.id, [this, w] {
+        const bool fastDrop = timers().interval(TimerId::Mover) == 25;
+        if (w.id == TimerId::Mover) fall_.before(state());
+        if (w.id == TimerId::New) landing_.before(state(), menu().checked("N8"), menu().checked("N22"), desktop.sounds);
         form->OnDialogEvent([&] { ((*form).*w.handler)(); });
         after(w.name);
-        // The deferred refresh repaints the whole window.
+        if (w.id == TimerId::Mover) checkFall(w.name);
+        if (w.id == TimerId::New) {
+          if (std::string f = landing_.after(state(), desktop.sounds, desktop.caption); !f.empty())
+            return fail(w.name, "landing: " + f);
+          rowsCleared_ += landing_.rows();
+        }
+        // The deferred refresh repaints the whole window; the piece's own
+        // timers redraw around it (a fall step only outside a fast drop).
         if (w.id == TimerId::Up) checkPixels("Up");
+        const bool drawsPiece = w.id == TimerId::Phaser || w.id == TimerId::Left || w.id == TimerId::Right ||
+                                w.id == TimerId::T || (w.id == TimerId::Mover && !fastDrop);
+        if (drawsPiece) checkPieceArea(w.name);
+        if (w.id == TimerId::SnakMov) checkSnakeStep(w.name);
       });
     timers().bind(TimerId::Apple, [this] {
       form->OnDialogEvent([&] { form->AppleTimer(); });
       after("Apple");
+      checkSnakeStep("Apple");
     });
   }
 
@@ -133,9 +149,29 @@ class SoakTest : public GameTest {
     maxSegments_ = std::max(maxSegments_, s.Mode == GameMode::Snake ? s.SegCount - 1 : 0);
   }
 
+  void checkFall(const std::string& what) {
+    if (std::string f = fall_.after(state(), timers().enabled(TimerId::New)); !f.empty()) fail(what, "fall: " + f);
+  }
+  void checkPieceArea(const std::string& what) {
+    const GameState& s = state();
+    if (failed_ || s.Mode != GameMode::Tetris || (s.RunState != Run::Game && s.RunState != Run::Pause)) return;
+    if (std::string f = PieceAreaFault(*form); !f.empty()) fail(what, "window around the piece: " + f);
+  }
+
+  // A snake step redraws what it changed: once the window has been seen to
+  // agree with the field, the whole field shows its codes after every step
+  // (until a command draws elsewhere, as the preview option does).
+  void checkSnakeStep(const std::string& what) {
+    const GameState& s = state();
+    if (failed_ || !snakeWindowKnown_ || s.Mode != GameMode::Snake || s.RunState != Run::Game || !segmentsInField_)
+      return;
+    if (std::string f = CellPixelsFault(*form); !f.empty()) fail(what, "window after a snake step: " + f);
+  }
+
   void checkPixels(const std::string& what) {
     if (failed_) return;
     ++pixelChecks_;
+    snakeWindowKnown_ = true;
     if (std::string f = CellPixelsFault(*form); !f.empty()) fail(what, "window after a repaint: " + f);
   }
 
@@ -148,13 +184,18 @@ class SoakTest : public GameTest {
 
   void command(const std::string& item) {
     step("menu " + item);
+    if (item != "N4" && item != "N8" && item != "N9" && item != "N22" && item != "N31") snakeWindowKnown_ = false;
     form->OnMenu(item);
     after("menu " + item);
   }
   void keyDown(int key) {
     step("key down " + std::to_string(key));
+    // Down outside a fast drop makes one fall step at once.
+    const bool falls = key == vk::kDown && timers().interval(TimerId::Mover) != 25;
+    if (falls) fall_.before(state());
     form->OnKeyDown(key);
     after("key down");
+    if (falls) checkFall("Down");
   }
   void keyUp(int key) {
     step("key up " + std::to_string(key));
@@ -399,9 +440,12 @@ class SoakTest : public GameTest {
   std::mt19937 rng_;
   std::deque<std::string> trail_;
   SettledCells settled_;
+  FallOracle fall_;
+  LandingOracle landing_;
   bool failed_ = false;
   bool blocksStarted_ = false;
   bool segmentsInField_ = false;
+  bool snakeWindowKnown_ = false;
   bool nameJustEntered_ = false;
   bool planned_ = false;
   std::array<bool, 4> held_{};
@@ -415,7 +459,7 @@ class SoakTest : public GameTest {
   std::size_t seenMessages_ = 0, seenDialogs_ = 0;
   std::array<int, 2> started_{}, overs_{};
   std::array<int, 4> dialogs_{};
-  int cut_ = 0, pixelChecks_ = 0, errorBoxes_ = 0, maxSegments_ = 0;
+  int cut_ = 0, pixelChecks_ = 0, errorBoxes_ = 0, maxSegments_ = 0, rowsCleared_ = 0;
 };
 
 TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
@@ -438,7 +482,7 @@ TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);
   std::cout << "soak: " << started_[kBlocks] << " + " << started_[kSnake] << " games, over " << overs_[kBlocks]
-            << " + " << overs_[kSnake] << ", cut short " << cut_ << ", longest snake " << maxSegments_
+            << " + " << overs_[kSnake] << ", cut short " << cut_ << ", rows cleared " << rowsCleared_ << ", longest snake " << maxSegments_
             << ", repaints checked " << pixelChecks_ << ", dialogs size/name/records/about " << dialogs_[3] << "/"
             << dialogs_[2] << "/" << dialogs_[1] << "/" << dialogs_[0] << ", number errors " << errorBoxes_
             << ", virtual h " << static_cast<double>(desktop.nowUs()) / 3.6e9 << ", max RSS " << usage.ru_maxrss / 1024
@@ -451,6 +495,7 @@ TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
     // The games reached what they are meant to exercise.
     EXPECT_GT(overs_[kBlocks], 0);
     EXPECT_GT(overs_[kSnake], 0);
+    EXPECT_GT(rowsCleared_, games);
     EXPECT_GT(pixelChecks_, games);
     EXPECT_GT(dialogs_[static_cast<int>(DialogKind::FieldSize)], 0);
     EXPECT_GT(dialogs_[static_cast<int>(DialogKind::NameEntry)], 0);

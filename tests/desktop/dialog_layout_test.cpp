@@ -15,8 +15,6 @@
 namespace vemo::desktop::testing {
 namespace {
 
-QRect BoxOf(const auto& element) { return {element.x, element.y, element.width, element.height}; }
-
 template <typename Widget = QWidget>
 Widget& Element(DialogWindow& dialog, std::string_view name) {
   auto* widget = dialog.findChild<Widget*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
@@ -44,13 +42,14 @@ class DialogLayout : public DialogTest {
  protected:
   struct Case {
     Dialog& model;
-    const WindowLayout& layout;
+    QSize client;
+    const char* caption;
   };
   std::vector<Case> all() {
-    return {{form.AboutBox, kAboutBoxLayout.window},
-            {form.Form2, kRecordsViewLayout.window},
-            {form.Form3, kNameDialogLayout.window},
-            {form.Form4, kFieldSizeDialogLayout.window}};
+    return {{form.AboutBox, {285, 230}, "О программе"},
+            {form.Form2, {244, 311}, "Рекорды"},
+            {form.Form3, {204, 68}, ""},
+            {form.Form4, {105, 91}, ""}};
   }
   // Shows `model`'s window, runs `look` on it and closes it with the close box.
   void look(Dialog& model, const std::function<void(DialogWindow&)>& look) {
@@ -64,9 +63,9 @@ class DialogLayout : public DialogTest {
 TEST_F(DialogLayout, FixedClientSizeCaptionAndCloseBoxOnly) {
   for (const Case& c : all()) {
     DialogWindow& dialog = windowOf(c.model);
-    const QString caption = QString::fromUtf8(c.layout.caption.data(), static_cast<qsizetype>(c.layout.caption.size()));
-    SCOPED_TRACE(caption.toStdString());
-    EXPECT_EQ(dialog.size(), QSize(c.layout.clientWidth, c.layout.clientHeight));
+    const QString caption = QString::fromUtf8(c.caption);
+    SCOPED_TRACE(c.client.width());
+    EXPECT_EQ(dialog.size(), c.client);
     EXPECT_EQ(dialog.minimumSize(), dialog.size());
     EXPECT_EQ(dialog.maximumSize(), dialog.size());
     // An empty caption is shown as a blank, not as the program's name.
@@ -87,42 +86,50 @@ TEST_F(DialogLayout, ModalAndCentredOnTheScreen) {
       EXPECT_TRUE(dialog.isModal());
       EXPECT_EQ(QApplication::activeModalWidget(), &dialog);
       EXPECT_LE((dialog.frameGeometry().center() - screenCentre).manhattanLength(), 1);
-      EXPECT_EQ(dialog.size(), QSize(c.layout.clientWidth, c.layout.clientHeight)) << "not resized by showing";
+      EXPECT_EQ(dialog.size(), c.client) << "not resized by showing";
     });
   }
 }
 
 TEST_F(DialogLayout, AboutBoxElements) {
-  const AboutBoxLayout& l = kAboutBoxLayout;
   DialogWindow& dialog = windowOf(form.AboutBox);
-  auto& panel = Element<QFrame>(dialog, l.panel1.name);
-  EXPECT_EQ(panel.geometry(), BoxOf(l.panel1));
-  auto& icon = Element<QLabel>(dialog, l.programIcon.name);
-  EXPECT_EQ(icon.geometry(), BoxOf(l.programIcon));
+  auto& panel = Element<QFrame>(dialog, "Panel1");
+  EXPECT_EQ(panel.geometry(), QRect(4, 8, 277, 185));
+  // The panel's elements are placed inside it: (4, 8) on from the window's corner.
+  const QPoint inPanel(4, 8);
+  auto& icon = Element<QLabel>(dialog, "ProgramIcon");
+  EXPECT_EQ(icon.geometry(), QRect(inPanel + QPoint(8, 8), QSize(65, 57)));
   EXPECT_EQ(icon.pixmap().size(), QSize(65, 57)) << "the picture is stretched to its box";
-  auto& ok = Element<QPushButton>(dialog, l.okButton.name);
-  EXPECT_EQ(ok.geometry(), BoxOf(l.okButton));
+  auto& ok = Element<QPushButton>(dialog, "OKButton");
+  EXPECT_EQ(ok.geometry(), QRect(105, 200, 75, 25));
   EXPECT_EQ(ok.text(), QStringLiteral("OK"));
   EXPECT_TRUE(ok.isDefault());
-  for (const LabelLayout* label : {&l.productName, &l.ver, &l.label1, &l.comments}) {
-    auto& widget = Element<QLabel>(dialog, label->name);
-    EXPECT_EQ(widget.pos(), QPoint(label->x, label->y)) << label->name;
-    EXPECT_EQ(widget.font().pixelSize(), label->font.pixelHeight) << label->name;
-    EXPECT_EQ(widget.wordWrap(), label->wordWrap) << label->name;
-    EXPECT_TRUE(panel.geometry().contains(widget.geometry())) << label->name << " inside the panel";
+  struct Text {
+    const char* name;
+    QPoint at;
+    int pixelHeight;
+    bool wordWrap;
+  };
+  for (const Text& t : {Text{"ProductName", {88, 2}, 35, false}, Text{"Ver", {88, 52}, 11, false},
+                        Text{"Label1", {8, 80}, 11, true}, Text{"Comments", {8, 134}, 11, true}}) {
+    auto& widget = Element<QLabel>(dialog, t.name);
+    EXPECT_EQ(widget.pos(), inPanel + t.at) << t.name;
+    EXPECT_EQ(widget.font().pixelSize(), t.pixelHeight) << t.name;
+    EXPECT_EQ(widget.wordWrap(), t.wordWrap) << t.name;
+    EXPECT_TRUE(panel.geometry().contains(widget.geometry())) << t.name << " inside the panel";
   }
-  EXPECT_EQ(Element<QLabel>(dialog, l.label1.name).size(), QSize(257, 41));
-  EXPECT_EQ(Element<QLabel>(dialog, l.ver.name).text(), QStringLiteral("Версия 1.45"));
-  const QLabel& name = Element<QLabel>(dialog, l.productName.name);
+  EXPECT_EQ(Element<QLabel>(dialog, "Label1").size(), QSize(257, 41));
+  EXPECT_EQ(Element<QLabel>(dialog, "Comments").size(), QSize(265, 47));
+  EXPECT_EQ(Element<QLabel>(dialog, "Ver").text(), QStringLiteral("Версия 1.45"));
+  const QLabel& name = Element<QLabel>(dialog, "ProductName");
   EXPECT_EQ(name.text(), QStringLiteral("Vemo"));
   EXPECT_TRUE(name.font().bold());
-  EXPECT_NE(QFontInfo(name.font()).family(), QFontInfo(Element<QLabel>(dialog, l.ver.name).font()).family())
+  EXPECT_NE(QFontInfo(name.font()).family(), QFontInfo(Element<QLabel>(dialog, "Ver").font()).family())
       << "the product name has a face of its own";
 }
 
 TEST_F(DialogLayout, AboutBoxHelpWrapsIntoItsThreeLines) {
-  const LabelLayout& comments = kAboutBoxLayout.comments;
-  const QLabel& label = Element<QLabel>(windowOf(form.AboutBox), comments.name);
+  const QLabel& label = Element<QLabel>(windowOf(form.AboutBox), "Comments");
   QTextLayout text(label.text(), label.font());
   QTextOption option;
   option.setWrapMode(QTextOption::WordWrap);
@@ -134,34 +141,37 @@ TEST_F(DialogLayout, AboutBoxHelpWrapsIntoItsThreeLines) {
     lines << label.text().mid(line.textStart(), line.textLength()).trimmed();
   }
   text.endLayout();
-  QStringList expected;
-  for (std::string_view part : kAboutBoxLayout.commentLines)
-    expected << QString::fromUtf8(part.data(), static_cast<qsizetype>(part.size()));
-  EXPECT_EQ(lines, expected);
-  EXPECT_LE(lines.size() * QFontMetrics(label.font()).lineSpacing(), comments.height) << "all three lines show";
+  EXPECT_EQ(lines, (QStringList{QStringLiteral("Управление :  вращение фигуры - стрелка вверх"),
+                                QStringLiteral("движение - стрелки влево и вправо"),
+                                QStringLiteral("ускоренное падение - стрелка вниз")}));
+  EXPECT_LE(lines.size() * QFontMetrics(label.font()).lineSpacing(), 47) << "all three lines show";
 }
 
 TEST_F(DialogLayout, RecordsViewCellsAndBevels) {
-  const RecordsViewLayout& l = kRecordsViewLayout;
   DialogWindow& dialog = windowOf(form.Form2);
+  const auto cell = [&](int label) -> const QLabel& {
+    return Element<QLabel>(dialog, "Label" + std::to_string(label));
+  };
   for (int row = 1; row <= 10; ++row) {
     SCOPED_TRACE(row);
     const int y = row == 1 ? 15 : 24 + 28 * (row - 1);
-    const QLabel& rank = Element<QLabel>(dialog, l.cells[row - 1].name);
+    const QLabel& rank = cell(row);
     EXPECT_EQ(rank.pos(), QPoint(16, y));
     EXPECT_EQ(rank.font().pixelSize(), row == 1 ? 24 : 19);
-    const QLabel& name = Element<QLabel>(dialog, l.cells[9 + row].name);
+    const QLabel& name = cell(10 + row);
     EXPECT_EQ(name.geometry().topLeft(), QPoint(56, 24 + 28 * (row - 1)));
     EXPECT_EQ(name.width(), 110);
-    const QLabel& score = Element<QLabel>(dialog, l.cells[19 + row].name);
+    const QLabel& score = cell(20 + row);
     EXPECT_EQ(score.geometry().right() + 1, 228);
     EXPECT_EQ(score.y(), 24 + 28 * (row - 1));
     EXPECT_TRUE(score.alignment().testFlag(Qt::AlignRight));
   }
-  for (const BevelLayout* bevel : {&l.bevel1, &l.bevel2, &l.bevel3}) {
-    const QFrame& frame = Element<QFrame>(dialog, bevel->name);
-    EXPECT_EQ(frame.pos(), QPoint(bevel->x, bevel->y)) << bevel->name;
-    EXPECT_EQ(frame.height(), bevel->height) << bevel->name;
+  // The sunken frame, and the two dividers from its top down 297 pixels.
+  EXPECT_EQ(Element<QFrame>(dialog, "Bevel1").geometry(), QRect(6, 8, 233, 297));
+  for (const auto& [name, x] : {std::pair{"Bevel2", 42}, std::pair{"Bevel3", 176}}) {
+    const QFrame& frame = Element<QFrame>(dialog, name);
+    EXPECT_EQ(frame.pos(), QPoint(x, 8)) << name;
+    EXPECT_EQ(frame.height(), 297) << name;
   }
 }
 
@@ -202,20 +212,22 @@ TEST_F(DialogLayout, RecordsViewLooksLikeATable) {
 TEST_F(DialogLayout, EditDialogs) {
   struct EditCase {
     Dialog& model;
-    const LabelLayout& label;
-    const EditLayout& edit;
+    QRect label;
+    QRect edit;
+    int maxLength;
   };
-  for (const EditCase& c : {EditCase{form.Form3, kNameDialogLayout.label1, kNameDialogLayout.edit1},
-                            EditCase{form.Form4, kFieldSizeDialogLayout.label1, kFieldSizeDialogLayout.edit1}}) {
+  // The name's limit is the program's own, so that a record line stays readable.
+  for (const EditCase& c : {EditCase{form.Form3, {8, 8, 185, 39}, {8, 40, 185, 21}, kMaxNameLength},
+                            EditCase{form.Form4, {8, 8, 105, 41}, {8, 64, 89, 21}, 32767}}) {
     DialogWindow& dialog = windowOf(c.model);
-    const QLabel& label = Element<QLabel>(dialog, c.label.name);
-    EXPECT_EQ(label.geometry(), BoxOf(c.label));
+    const QLabel& label = Element<QLabel>(dialog, "Label1");
+    EXPECT_EQ(label.geometry(), c.label);
     EXPECT_TRUE(label.wordWrap());
     EXPECT_TRUE(label.alignment().testFlag(Qt::AlignTop));
     EXPECT_EQ(label.font().pixelSize(), 11);
-    const QLineEdit& edit = Element<QLineEdit>(dialog, c.edit.name);
-    EXPECT_EQ(edit.geometry(), BoxOf(c.edit));
-    EXPECT_EQ(edit.maxLength(), c.edit.maxLength);
+    const QLineEdit& edit = Element<QLineEdit>(dialog, "Edit1");
+    EXPECT_EQ(edit.geometry(), c.edit);
+    EXPECT_EQ(edit.maxLength(), c.maxLength);
   }
 }
 

@@ -43,7 +43,10 @@ class FakeDesktop : public Desktop {
 
   std::int64_t nowUs() const override { return nowUs_; }
   void sleepUntilUs(std::int64_t us) override;
-  void presentNow() override { ++presents; }
+  void presentNow() override {
+    ++presents;
+    if (onPresent) onPresent();
+  }
   void setCaption(const std::string& text) override { caption = text; }
   void setCursorVisible(bool visible) override { cursorVisible = visible; }
   void playInformationSound() override { ++sounds; }
@@ -65,6 +68,9 @@ class FakeDesktop : public Desktop {
   std::function<void()> fireTimers;
   std::function<std::int64_t()> nextDueUs;  // returns -1 when none
   std::deque<ModalScript> modalScripts;
+  // Watchers that see the window at the moment it is shown or written on.
+  std::function<void()> onPresent;
+  std::function<void(Rect box, const std::string& utf8, const FontSpec& font)> onDrawText;
   // When set, showModal acts like the real desktop towards the dialog model:
   // FormShow before the script, FormCloseQuery after it (the model asked to
   // close, or the close box when it did not), closeRequested cleared.

@@ -1,5 +1,6 @@
 #include "support/game_invariants.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -129,6 +130,94 @@ std::string SnakeFault(const GameState& s, bool segmentsInField, bool applePendi
   if (apples > 1) return std::to_string(apples) + " apples";
   const bool full = s.SegCount - 1 == n * n;
   if (apples == 0 && !applePending && !full) return "no apple";
+  return {};
+}
+
+void FallOracle::before(const GameState& s) {
+  inPlay_ = s.Mode == GameMode::Tetris && s.PieceInPlay && s.RunState == Run::Game;
+  y_ = s.PieceY;
+  free_ = true;
+  if (!inPlay_) return;
+  const CellSet cells = Translate(PatternCells(s.Shape, s.Phase), s.PieceX, s.PieceY);
+  for (auto [c, r] : cells)
+    if (!cells.contains({c, r + 1}) && s.Well.at(c, r + 1) != ' ') free_ = false;
+}
+
+std::string FallOracle::after(const GameState& s, bool newEnabled) const {
+  if (!inPlay_) return {};
+  if (free_) {
+    if (s.PieceY != y_ + 1 || !s.PieceInPlay) return "the piece should have fallen from row " + std::to_string(y_);
+    return {};
+  }
+  if (s.PieceY != y_ || s.PieceInPlay) return "the piece should have stopped in row " + std::to_string(y_);
+  if (y_ <= 0 && s.RunState != Run::Stop) return "a piece stopped in row " + std::to_string(y_) + ": game over";
+  if (y_ > 0 && !newEnabled) return "a landing should bring the next piece";
+  return {};
+}
+
+void LandingOracle::before(const GameState& s, bool sound, bool speedIncrease, int sounds) {
+  active_ = !s.PieceInPlay;
+  if (!active_) return;
+  const auto row = [&s](int r) {
+    std::string text;
+    for (int c = 0; c < WellGrid::kPlayColumns; ++c) text += s.Well.at(c, r);
+    return text + '\n';
+  };
+  std::string kept;
+  full_ = 0;
+  for (int r = 0; r <= 22; ++r) {
+    const std::string text = row(r);
+    if (text.find(' ') == std::string::npos)
+      ++full_;
+    else
+      kept += text;
+  }
+  want_.clear();
+  for (int i = 0; i <= full_; ++i) want_ += row(-1);
+  want_ += kept;
+  const int level = s.Speed;
+  points_ = 2 * level * full_;
+  if (full_ > 1) points_ += level > 3 ? full_ * (full_ + 1) / 2 - 1 : full_ * (full_ - 1) / 2;
+  score_ = s.Score + points_;
+  level_ = level;
+  if (speedIncrease)
+    for (auto [threshold, to] : {std::pair{75, 2}, {150, 3}, {300, 4}, {600, 5}})
+      if (score_ > threshold && level_ < to) level_ = to;
+  sounds_ = sounds + (sound && full_ > 0 ? 1 : 0);
+  shape_ = s.NextShape;
+  phase_ = s.NextPhase;
+  colour_ = s.NextColour;
+}
+
+std::string LandingOracle::after(const GameState& s, int sounds, const std::string& caption) const {
+  if (!active_) return {};
+  const std::string rows = " (" + std::to_string(full_) + " rows)";
+  if (s.Score != score_) return "score " + std::to_string(s.Score) + ", expected " + std::to_string(score_) + rows;
+  if (s.Speed != level_) return "level " + std::to_string(s.Speed) + ", expected " + std::to_string(level_) + rows;
+  if (sounds != sounds_) return std::to_string(sounds - sounds_) + " sounds too many" + rows;
+  if (caption != "Vemo score : " + std::to_string(s.Score)) return "caption '" + caption + "'";
+  if (s.Shape != shape_ || s.Phase != phase_ || s.Colour != colour_ || !s.PieceInPlay || s.PieceX != 3)
+    return "the next piece did not come in at column 3";
+  const CellSet cells = Translate(PatternCells(shape_, phase_), s.PieceX, s.PieceY);
+  int top = 99;
+  for (auto [c, r] : cells) top = std::min(top, r);
+  if (top != 0) return "the new piece's top is in row " + std::to_string(top);
+  for (int r = -1; r <= 22; ++r)
+    for (int c = 0; c < WellGrid::kPlayColumns; ++c) {
+      const char expected = cells.contains({c, r}) ? colour_ : want_[static_cast<std::size_t>((r + 1) * 11 + c)];
+      if (s.Well.at(c, r) != expected)
+        return "cell " + At(c, r) + " holds '" + std::string(1, s.Well.at(c, r)) + "', expected '" +
+               std::string(1, expected) + "'" + rows;
+    }
+  return {};
+}
+
+std::string PieceAreaFault(TForm1& form) {
+  const GameState& s = form.State();
+  for (int r = std::max(s.PieceY - 1, -1); r <= std::min(s.PieceY + 3, WellGrid::kLastPlayRow); ++r)
+    for (int c = std::max(s.PieceX - 2, 0); c <= std::min(s.PieceX + 4, WellGrid::kPlayColumns - 1); ++c)
+      if (!CellShows(form, CellOrigin(c, r), s.Well.at(c, r)))
+        return "well cell " + At(c, r) + " does not show '" + std::string(1, s.Well.at(c, r)) + "'";
   return {};
 }
 

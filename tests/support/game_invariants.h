@@ -42,6 +42,44 @@ class SettledCells {
 // unless `applePending`.
 std::string SnakeFault(const GameState& s, bool segmentsInField, bool applePending);
 
+// A fall step worked out before it runs, from the cells below each column of
+// the piece: it falls when they are all empty; else it lands, or ends the
+// game when it has not left row 0.
+class FallOracle {
+ public:
+  void before(const GameState& s);
+  std::string after(const GameState& s, bool newEnabled) const;
+
+ private:
+  bool inPlay_ = false, free_ = false;
+  int y_ = 0;
+};
+
+// What the spawn after a landing must do, worked out before it runs: the full
+// rows among 0..22 go and the rows above move down (row -1 copied, never
+// removed), 2 points a row at the level plus the bonus of a multi-row clear at
+// the level before its own rise, one sound when rows went and the sound option
+// is on, the level thresholds 75, 150, 300, 600 with the speed-increase option,
+// and the next piece written at column 3 with its top in row 0.
+class LandingOracle {
+ public:
+  void before(const GameState& s, bool sound, bool speedIncrease, int sounds);
+  std::string after(const GameState& s, int sounds, const std::string& caption) const;
+  int rows() const { return full_; }
+
+ private:
+  bool active_ = false;
+  std::string want_;  // rows -1..22 without the new piece, 11 characters a row
+  int full_ = 0, points_ = 0, score_ = 0, level_ = 0, sounds_ = 0;
+  ShapeCode shape_{};
+  int phase_ = 0;
+  char colour_ = ' ';
+};
+
+// After a redraw around the falling piece: the block of rows PieceY - 1 ..
+// PieceY + 3 and columns PieceX - 2 .. PieceX + 4 shows what the well holds.
+std::string PieceAreaFault(TForm1& form);
+
 // The records table: scores are integers, highest first.
 std::string RecordsFault(const TForm2& table);
 

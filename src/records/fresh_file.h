@@ -1,0 +1,12 @@
+#pragma once
+// The records file a new player starts with: the built-in table, the options
+// of a new window and the default field size. Its scrambling draws come from a
+// fixed seed, so every build makes the same bytes.
+
+#include <string>
+
+namespace vemo {
+
+std::string FreshRecordsFile();
+
+}  // namespace vemo

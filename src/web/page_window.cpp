@@ -1,0 +1,192 @@
+#include "web/page_window.h"
+
+#include <algorithm>
+
+#include "records/data_file.h"
+#include "records/records_file.h"
+#include "web/page_json.h"
+
+namespace vemo::web {
+
+namespace {
+
+const char* MessageKindName(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Information: return "information";
+    case MessageKind::Warning: return "warning";
+    case MessageKind::Error: return "error";
+  }
+  return "";
+}
+
+bool IsDialogEvent(page::EventType type) {
+  return type == page::EventType::DialogKey || type == page::EventType::DialogMouse ||
+         type == page::EventType::DialogButton || type == page::EventType::DialogClose;
+}
+
+}  // namespace
+
+PageWindow::PageWindow(TForm1& form) : form_(form) {
+  page::SetMenu(MenuJson(form_.Menu()));
+  form_.Menu().setChangeListener(
+      [](const MenuItem& item) { page::SetMenuItem(item.name, item.checked, item.enabled); });
+  const Picture& icon = form_.AboutBox.ProgramIcon;
+  std::vector<std::uint8_t> rgba;
+  for (int y = 0; y < icon.height; ++y) {
+    for (int x = 0; x < icon.width; ++x) {
+      const Rgb c = icon.at(x, y);
+      rgba.insert(rgba.end(), {c.r, c.g, c.b, 255});
+    }
+  }
+  page::SetPicture("ProgramIcon", rgba.data(), icon.width, icon.height);
+  try {
+    lastFile_ = ReadWholeFile(kRecordsFileName);
+  } catch (const PlatformError&) {
+  }
+}
+
+bool PageWindow::run() {
+  form_.OnShow();
+  afterCore();
+  while (!closed_ && !quit_) {
+    step([this](const page::Event& event) { handleMainEvent(event); });
+    if (closeRequested_) close();
+  }
+  form_.Menu().setChangeListener({});
+  return closed_;
+}
+
+template <typename Handle>
+void PageWindow::step(Handle&& handle) {
+  const std::optional<std::int64_t> due = form_.Timers().nextDueUs();
+  const page::Event event = page::Wait(due ? static_cast<double>(*due) / 1000.0 : -1.0);
+  if (event.type != page::EventType::None) handle(event);
+  afterCore();
+  if (const auto next = form_.Timers().nextDueUs(); next && *next <= form_.Host().nowUs()) {
+    form_.OnTimers();
+    afterCore();
+  }
+}
+
+void PageWindow::handleMainEvent(const page::Event& event) {
+  switch (event.type) {
+    case page::EventType::KeyDown:
+      if (std::find(heldKeys_.begin(), heldKeys_.end(), event.a) == heldKeys_.end()) heldKeys_.push_back(event.a);
+      form_.OnKeyDown(event.a);
+      break;
+    case page::EventType::KeyUp:
+      std::erase(heldKeys_, event.a);
+      form_.OnKeyUp(event.a);
+      break;
+    case page::EventType::MouseDown: {
+      const int label = TitleLabelAt(event.a, event.b);
+      const bool leftButton = event.text == "0";
+      if (label == 0)
+        form_.OnMouseDown();
+      else if (leftButton)
+        pressedLabel_ = label;
+      break;
+    }
+    case page::EventType::MouseUp: {
+      const int pressed = std::exchange(pressedLabel_, 0);
+      if (pressed != 0 && TitleLabelAt(event.a, event.b) == pressed) form_.OnLabelClick(pressed);
+      break;
+    }
+    case page::EventType::Menu: form_.OnMenu(event.text); break;
+    case page::EventType::PlayerLeft: playerLeft(); break;
+    default: break;
+  }
+}
+
+void PageWindow::playerLeft() {
+  // Released in the order they went down, as if the player had let go.
+  for (const int key : std::exchange(heldKeys_, {})) form_.OnKeyUp(key);
+  if (form_.State().RunState == Run::Game) form_.OnMenu("N4");
+}
+
+void PageWindow::close() {
+  closeRequested_ = false;
+  present();
+  if (form_.OnCloseQuery()) closed_ = true;
+  afterCore();
+}
+
+void PageWindow::present() {
+  const Rect changed = form_.Canvas().takeChanged();
+  if (!changed.empty()) page::Blit(form_.Canvas(), changed);
+}
+
+void PageWindow::afterCore() {
+  present();
+  keepRecords();
+}
+
+void PageWindow::keepRecords() {
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(kRecordsFileName);
+  } catch (const PlatformError&) {
+    return;
+  }
+  if (bytes == lastFile_) return;
+  lastFile_ = std::move(bytes);
+  page::StoreRecords(lastFile_);
+}
+
+void PageWindow::messageBox(MessageKind kind, const std::string& text) {
+  present();
+  page::ShowMessage(MessageKindName(kind), text);
+  bool open = true;
+  while (open && !quit_) {
+    step([&open](const page::Event& event) {
+      if (event.type == page::EventType::MessageClosed) open = false;
+    });
+  }
+}
+
+template <typename Handler>
+void PageWindow::enterDialog(Dialog& dialog, Handler&& handler) {
+  form_.OnDialogEvent([&] { handler(dialog); });
+  page::SetEditText(dialog.Edit1);
+  afterCore();
+}
+
+void PageWindow::runModal(Dialog& dialog) {
+  present();
+  page::ShowDialog(DialogKindName(dialog.kind()), DialogJson(form_, dialog));
+  dialog.closeRequested = false;
+  bool open = true;
+  enterDialog(dialog, [](Dialog& d) { d.FormShow(); });
+  while (open && !quit_) {
+    step([&](const page::Event& event) {
+      if (IsDialogEvent(event.type)) handleDialogEvent(dialog, event, open);
+    });
+  }
+  page::HideDialog();
+}
+
+void PageWindow::handleDialogEvent(Dialog& dialog, const page::Event& event, bool& open) {
+  dialog.Edit1 = event.text;
+  switch (event.type) {
+    case page::EventType::DialogKey:
+      enterDialog(dialog, [key = event.a](Dialog& d) { d.KeyDown(key); });
+      break;
+    case page::EventType::DialogMouse: enterDialog(dialog, [](Dialog& d) { d.FormMouseDown(); }); break;
+    case page::EventType::DialogButton:
+      // The about box's OK button is the one button of the dialogs.
+      if (dialog.kind() == DialogKind::About) enterDialog(dialog, [this](Dialog&) { form_.AboutBox.OKButtonClick(); });
+      break;
+    case page::EventType::DialogClose: tryCloseDialog(dialog, open); return;
+    default: return;
+  }
+  if (dialog.closeRequested) tryCloseDialog(dialog, open);
+}
+
+void PageWindow::tryCloseDialog(Dialog& dialog, bool& open) {
+  dialog.closeRequested = false;
+  bool allowed = false;
+  enterDialog(dialog, [&allowed](Dialog& d) { allowed = d.FormCloseQuery(); });
+  if (allowed) open = false;
+}
+
+}  // namespace vemo::web

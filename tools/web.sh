@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# Builds Vemo for the browser and serves the page on 127.0.0.1:
+#   bash tools/web.sh             install what is missing, build, serve (port 8017, or $VEMO_WEB_PORT)
+#   bash tools/web.sh --build     install what is missing and build only
+# The page lands in build-web/site; libjpeg for WebAssembly in build-web-deps.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+deps="$root/build-web-deps"
+# Debian's emscripten runs on Debian's node modules, whichever node is first on the PATH.
+export NODE_PATH=/usr/share/nodejs
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+
+packages=(emscripten node-acorn nodejs npm chromium python3-fonttools fonts-liberation2 fonts-urw-base35
+          cmake ccache dpkg-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+# A node installed outside Debian's packages serves as well.
+if command -v node >/dev/null && command -v npm >/dev/null; then
+  missing=("${missing[@]/nodejs}"); missing=("${missing[@]/npm}")
+fi
+read -r -a missing <<<"${missing[*]}"
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# libjpeg-turbo from Debian's source package, compiled for WebAssembly without
+# SIMD. A private source list keeps the system's apt configuration untouched.
+jpeg_lib="$deps/jpeg-build/libjpeg.a"
+if [ ! -f "$jpeg_lib" ]; then
+  mkdir -p "$deps/apt/lists/partial" "$deps/src"
+  list="$deps/apt/sources.list"
+  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" >"$list"
+  apt_private=(-o "Dir::Etc::SourceList=$list" -o Dir::Etc::SourceParts=/dev/null -o "Dir::State::Lists=$deps/apt/lists")
+  apt-get "${apt_private[@]}" update -qq
+  (cd "$deps/src" && apt-get "${apt_private[@]}" source --download-only libjpeg-turbo 2>/dev/null)
+  tar -xzf "$deps"/src/libjpeg-turbo_*.orig.tar.gz -C "$deps/src"
+  jpeg_src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -1)
+  # The size checks cannot run under emscripten's CMake: wasm32 is given.
+  emcmake cmake -S "$jpeg_src" -B "$deps/jpeg-build" -DCMAKE_BUILD_TYPE=Release -DWITH_SIMD=0 \
+    -DENABLE_SHARED=0 -DWITH_TURBOJPEG=0 -DWITH_JAVA=0 -DHAVE_SIZE_T=TRUE -DSIZE_T=4 \
+    -DHAVE_UNSIGNED_LONG=TRUE -DUNSIGNED_LONG=4 >/dev/null
+  cmake --build "$deps/jpeg-build" -j2 --target jpeg-static >/dev/null
+fi
+jpeg_src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -1)
+
+emcmake cmake -S "$root" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release \
+  "-DJPEG_INCLUDE_DIR=${jpeg_src%/};$deps/jpeg-build" "-DJPEG_LIBRARY=$jpeg_lib" >/dev/null
+cmake --build "$root/build-web" -j2
+
+if [ "${1:-}" = "--build" ]; then exit 0; fi
+exec node "$root/tools/serve.mjs" "$root/build-web/site" "${VEMO_WEB_PORT:-8017}"

@@ -2,6 +2,7 @@
 # Builds Vemo for the browser and serves the page on 127.0.0.1:
 #   bash tools/web.sh             install what is missing, build, serve (port 8017, or $VEMO_WEB_PORT)
 #   bash tools/web.sh --build     install what is missing and build only
+#   bash tools/web.sh --test      the same, for the tests: the page honours ?seed=N
 # The page lands in build-web/site; libjpeg for WebAssembly in build-web-deps.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -50,9 +51,11 @@ if [ ! -f "$jpeg_lib" ]; then
 fi
 jpeg_src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -1)
 
-emcmake cmake -S "$root" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release \
+seeded=OFF
+[ "${1:-}" = "--test" ] && seeded=ON
+emcmake cmake -S "$root" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release -DVEMO_TEST_SEED=$seeded \
   "-DJPEG_INCLUDE_DIR=${jpeg_src%/};$deps/jpeg-build" "-DJPEG_LIBRARY=$jpeg_lib" >/dev/null
 cmake --build "$root/build-web" -j2
 
-if [ "${1:-}" = "--build" ]; then exit 0; fi
+case "${1:-}" in --build|--test) exit 0 ;; esac
 exec node "$root/tools/serve.mjs" "$root/build-web/site" "${VEMO_WEB_PORT:-8017}"

@@ -191,6 +191,9 @@ const fontsReady = Promise.all([
 const Module = window.Module = {
   vemoPage,
   preRun: [() => {
+    // Only test builds read it: the same pieces as in another build.
+    const seed = new URLSearchParams(location.search).get('seed');
+    if (seed) Module.ENV.VEMO_TEST_SEED = seed;
     const kept = loadRecords();
     if (kept) Module.FS.writeFile('data', kept);
     Module.addRunDependency('fonts');

@@ -31,12 +31,15 @@ export async function start() {
   };
 }
 
-// The canvas's pixels as [r, g, b] rows.
+// The canvas's RGBA bytes inside a rectangle, read in one go.
 export async function canvasPixels(page, x, y, w, h) {
-  return page.evaluate(([x, y, w, h]) => {
+  const encoded = await page.evaluate(([x, y, w, h]) => {
     const data = document.getElementById('screen').getContext('2d').getImageData(x, y, w, h).data;
-    return Array.from(data);
+    let binary = '';
+    for (let i = 0; i < data.length; i += 0x8000) binary += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+    return btoa(binary);
   }, [x, y, w, h]);
+  return Buffer.from(encoded, 'base64');
 }
 
 export async function pixel(page, x, y) {

@@ -200,6 +200,3 @@ const Module = window.Module = {
     fontsReady.finally(() => Module.removeRunDependency('fonts'));
   }],
 };
-const script = document.createElement('script');
-script.src = 'vemo.js';
-document.body.append(script);

@@ -39,6 +39,8 @@ int main() {
   }
   vemo::web::WebDesktop desktop;
   for (bool again = true; again;) {
+    // A new window's caption, until the program sets its own.
+    desktop.setCaption("Vemo");
     auto form = std::make_unique<vemo::TForm1>(desktop);
     vemo::web::PageWindow window(*form);
     desktop.attach(&window);

@@ -144,49 +144,50 @@ void PageWindow::messageBox(MessageKind kind, const std::string& text) {
   }
 }
 
-template <typename Handler>
-void PageWindow::enterDialog(Dialog& dialog, Handler&& handler) {
-  form_.OnDialogEvent([&] { handler(dialog); });
-  page::SetEditText(dialog.Edit1);
-  afterCore();
+DialogWindowSide PageWindow::dialogSide(const Dialog& dialog, const std::string& editText) {
+  DialogWindowSide side;
+  if (dialog.kind() == DialogKind::NameEntry || dialog.kind() == DialogKind::FieldSize) {
+    side.editText = [editText] { return editText; };
+    side.setEditText = [](const std::string& text) { page::SetEditText(text); };
+  }
+  side.afterHandler = [this] { afterCore(); };
+  return side;
 }
 
 void PageWindow::runModal(Dialog& dialog) {
   present();
   page::ShowDialog(DialogKindName(dialog.kind()), DialogJson(form_, dialog));
   dialog.closeRequested = false;
+  RunDialogHandler(form_, dialog, dialogSide(dialog, {}), [&dialog] { dialog.FormShow(); });
   bool open = true;
-  enterDialog(dialog, [](Dialog& d) { d.FormShow(); });
   while (open && !quit_) {
     step([&](const page::Event& event) {
-      if (IsDialogEvent(event.type)) handleDialogEvent(dialog, event, open);
+      if (IsDialogEvent(event.type)) open = !handleDialogEvent(dialog, event);
     });
   }
   page::HideDialog();
 }
 
-void PageWindow::handleDialogEvent(Dialog& dialog, const page::Event& event, bool& open) {
-  dialog.Edit1 = event.text;
+bool PageWindow::handleDialogEvent(Dialog& dialog, const page::Event& event) {
+  const DialogWindowSide side = dialogSide(dialog, event.text);
+  bool closeAsked = false;
   switch (event.type) {
     case page::EventType::DialogKey:
-      enterDialog(dialog, [key = event.a](Dialog& d) { d.KeyDown(key); });
+      closeAsked = RunDialogHandler(form_, dialog, side, [&dialog, key = event.a] { dialog.KeyDown(key); });
       break;
-    case page::EventType::DialogMouse: enterDialog(dialog, [](Dialog& d) { d.FormMouseDown(); }); break;
+    case page::EventType::DialogMouse:
+      closeAsked = RunDialogHandler(form_, dialog, side, [&dialog] { dialog.FormMouseDown(); });
+      break;
     case page::EventType::DialogButton:
       // The about box's OK button is the one button of the dialogs.
-      if (dialog.kind() == DialogKind::About) enterDialog(dialog, [this](Dialog&) { form_.AboutBox.OKButtonClick(); });
+      if (dialog.kind() == DialogKind::About)
+        closeAsked = RunDialogHandler(form_, dialog, side, [this] { form_.AboutBox.OKButtonClick(); });
       break;
-    case page::EventType::DialogClose: tryCloseDialog(dialog, open); return;
-    default: return;
+    case page::EventType::DialogClose: return QueryDialogClose(form_, dialog, side);
+    default: break;
   }
-  if (dialog.closeRequested) tryCloseDialog(dialog, open);
-}
-
-void PageWindow::tryCloseDialog(Dialog& dialog, bool& open) {
-  dialog.closeRequested = false;
-  bool allowed = false;
-  enterDialog(dialog, [&allowed](Dialog& d) { allowed = d.FormCloseQuery(); });
-  if (allowed) open = false;
+  // The edit box shows the model's text by now.
+  return closeAsked && QueryDialogClose(form_, dialog, dialogSide(dialog, dialog.Edit1));
 }
 
 }  // namespace vemo::web

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/dialog_steps.h"
 #include "shell/form1.h"
 #include "web/page.h"
 
@@ -38,12 +39,10 @@ class PageWindow {
   template <typename Handle>
   void step(Handle&& handle);
   void handleMainEvent(const page::Event& event);
-  // Runs one handler of an open dialog with its edit box in step; closes the
-  // dialog when the handler asks to (sets `open` false).
-  void handleDialogEvent(Dialog& dialog, const page::Event& event, bool& open);
-  void tryCloseDialog(Dialog& dialog, bool& open);
-  template <typename Handler>
-  void enterDialog(Dialog& dialog, Handler&& handler);
+  // An event of an open dialog; true when the dialog has closed.
+  bool handleDialogEvent(Dialog& dialog, const page::Event& event);
+  // The page's dialog window, whose edit box held `editText` when the event came.
+  DialogWindowSide dialogSide(const Dialog& dialog, const std::string& editText);
   // The page hid or lost the focus: held keys are released and a game pauses.
   void playerLeft();
   void close();

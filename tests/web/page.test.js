@@ -240,3 +240,27 @@ test('Ctrl+R on a Russian layout (the key R typing «к») opens the field-size 
   await page.locator('.window[data-kind=fieldSize]').waitFor();
   await page.context().close();
 });
+
+// Headless Chromium never hides a page or takes its focus, so the browser's
+// own event is sent: the page's reaction is what is tested.
+test('leaving the page pauses a running game, releases held keys and keeps the records', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  const empty = await whole(page);
+  await page.keyboard.press('F1');
+  await page.evaluate(() => localStorage.removeItem('vemo.data'));
+  await page.keyboard.down('ArrowDown');
+  await page.evaluate(() => {
+    Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+    document.dispatchEvent(new Event('visibilitychange'));
+  });
+  await waitFor('the pause', () => paused(page));
+  const kept = await page.evaluate(() => localStorage.getItem('vemo.data'));
+  assert.ok(kept, 'the records file is kept at once');
+  assert.equal(kept.split('\r\n').length, 41, 'the whole file: 40 lines ended by CR LF');
+  const held = pieceBox(await whole(page), empty);
+  await page.waitForTimeout(400);
+  assert.deepEqual(pieceBox(await whole(page), empty), held, 'paused, and the drop ended with the leaving');
+  await page.keyboard.up('ArrowDown');
+  await page.context().close();
+});

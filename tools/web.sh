@@ -9,27 +9,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 deps="$root/build-web-deps"
 # Debian's emscripten runs on Debian's node modules, whichever node is first on the PATH.
 export NODE_PATH=/usr/share/nodejs
-export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}" CCACHE_NOHASHDIR=1
 
-packages=(emscripten node-acorn nodejs npm chromium python3-fonttools fonts-liberation2 fonts-urw-base35
-          cmake ccache dpkg-dev)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-# A node installed outside Debian's packages serves as well.
-if command -v node >/dev/null && command -v npm >/dev/null; then
-  missing=("${missing[@]/nodejs}"); missing=("${missing[@]/npm}")
-fi
-read -r -a missing <<<"${missing[*]}"
-if ((${#missing[@]})); then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash "$root/tools/setup.sh" --web
 
 # libjpeg-turbo from Debian's source package, compiled for WebAssembly without
 # SIMD. A private source list keeps the system's apt configuration untouched.

@@ -5,8 +5,12 @@
 
 #include <string>
 
+#include "records/record_row.h"
+
 namespace vemo {
 
 std::string FreshRecordsFile();
+// The same with another table, scrambled from `seed`.
+std::string NewRecordsFile(const RecordRows& rows, unsigned seed);
 
 }  // namespace vemo

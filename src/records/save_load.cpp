@@ -30,7 +30,7 @@ std::string TForm1::RecordsFileBytes() const {
   // A copy of the generator: taking the bytes leaves the game's own draws as they were.
   std::mt19937 generator = State_.Generator;
   LineImage image = FileImage;
-  BuildFileImage(image, [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator); });
+  BuildFileImage(image, [&](int n) { return DrawBelow(generator, n); });
   return JoinLines(image);
 }
 

@@ -19,11 +19,17 @@ export async function start() {
   const url = `http://127.0.0.1:${server.address().port}/`;
   return {
     url, browser,
-    async page(query = '') {
+    // A fresh profile's page; `records`: the records file the origin keeps before the first visit.
+    async page(query = '', records = null) {
       const context = await browser.newContext({ viewport: { width: 800, height: 620 } });
       const page = await context.newPage();
       page.on('pageerror', (e) => console.error('page error:', e));
       page.on('console', (m) => { if (m.type() === 'error') console.error('console:', m.text()); });
+      if (records !== null) {
+        // A file of the same origin without the program, which would keep its own records on leaving.
+        await page.goto(url + 'style.css');
+        await page.evaluate((bytes) => localStorage.setItem('vemo.data', bytes), records);
+      }
       await page.goto(url + query);
       return page;
     },

@@ -2,19 +2,17 @@
 // build's core:
 //   vemo_web_fixtures surface   the surface after the program started, the
 //       window was clicked, and F1 and Del started and paused a falling-block
-//       game, as a binary PPM (with VEMO_TEST_SEED set, the page deals the
+//       game (a tenth of a second later), as a binary PPM (with VEMO_TEST_SEED set, the page deals the
 //       same pieces);
 //   vemo_web_fixtures records   a records file whose table holds scores
 //       -1 to -10, so any finished game enters it.
 
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 
-#include "records/records_file.h"
+#include "records/fresh_file.h"
 #include "shell/form1.h"
-#include "shell/menu_model.h"
 #include "support/fake_desktop.h"
 
 namespace {
@@ -32,6 +30,8 @@ int Surface() {
   desktop.runFor(3000);
   form.OnMenu("N17");
   form.OnMenu("N4");
+  // The preview follows the start by a tick, pause or not.
+  desktop.runFor(100);
   const vemo::Surface& surface = form.Canvas();
   std::printf("P6\n%d %d\n255\n", surface.width(), surface.height());
   std::fwrite(surface.bytes(), 1, static_cast<std::size_t>(surface.bytesPerLine()) * surface.height(), stdout);
@@ -41,14 +41,7 @@ int Surface() {
 int Records() {
   vemo::RecordRows rows;
   for (int k = 0; k < vemo::kTableRows; ++k) rows[static_cast<std::size_t>(k)] = {"Пусто", std::to_string(-1 - k)};
-  const vemo::MenuModel newMenu;
-  vemo::OptionFlags options{};
-  for (std::size_t i = 0; i < options.size(); ++i) options[i] = newMenu.checked(vemo::kOptionItems[i]);
-  std::mt19937 generator(17);
-  vemo::LineImage image = vemo::LineImage::Fresh();
-  vemo::BuildImage(image, rows, options, vemo::kDefaultFieldSize,
-                   [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(generator); });
-  const std::string bytes = vemo::JoinLines(image);
+  const std::string bytes = vemo::NewRecordsFile(rows, 17);
   std::fwrite(bytes.data(), 1, bytes.size(), stdout);
   return 0;
 }

@@ -1,6 +1,7 @@
 // The falling-block controls: rotation, sideways steps with their own repeat
 // timers, the fast drop, and the key handlers that drive them.
 
+#include "blocks/levels.h"
 #include "blocks/piece_steps.h"
 #include "blocks/rotation.h"
 #include "shell/form1.h"
@@ -8,7 +9,6 @@
 namespace vemo {
 
 namespace {
-constexpr int kFastDropInterval = 25;
 constexpr int kFirstStepDelay = 25;  // of Left and Right after every key release
 constexpr int kStandardRepeat = 15;
 constexpr int kSensitiveRepeat = 1;
@@ -42,7 +42,7 @@ void TForm1::PhaserTimer() {
 void TForm1::SideTimer(TimerId timer, bool& pending, int dc) {
   RedrawPieceArea();
   pending = false;
-  Timers_.setInterval(timer, Menu_.checked("N35") ? kStandardRepeat : kSensitiveRepeat);
+  Timers_.setInterval(timer, StandardControl() ? kStandardRepeat : kSensitiveRepeat);
   if (State_.PieceInPlay) SidewaysStep(State_, dc);
   PlacePiece();
   RedrawPieceArea();
@@ -101,6 +101,8 @@ void TForm1::FormKeyUp(int key) {
   // A press that no tick has answered yet still makes its step.
   if (s.RightPending) RightTimer();
   if (s.LeftPending) LeftTimer();
+  // Back to 25 in both control modes on purpose: the sensitive mode's first
+  // step after a release waits as long as the standard one.
   Timers_.setInterval(TimerId::Left, kFirstStepDelay);
   Timers_.setInterval(TimerId::Right, kFirstStepDelay);
   if (key == vk::kDown) {
@@ -113,19 +115,19 @@ void TForm1::FormKeyUp(int key) {
 }
 
 void TForm1::N34Click() {
-  Menu_.setChecked("N34", true);
-  Menu_.setChecked("N35", false);
+  Menu_.setChecked(MenuId::N34, true);
+  Menu_.setChecked(MenuId::N35, false);
   Timers_.setInterval(TimerId::Left, kSensitiveRepeat);
   Timers_.setInterval(TimerId::Right, Timers_.interval(TimerId::Left));
-  Menu_.click("N14");
+  Menu_.click(MenuId::N14);
 }
 
 void TForm1::N35Click() {
-  Menu_.setChecked("N35", true);
-  Menu_.setChecked("N34", false);
+  Menu_.setChecked(MenuId::N35, true);
+  Menu_.setChecked(MenuId::N34, false);
   Timers_.setInterval(TimerId::Left, kFirstStepDelay);
   Timers_.setInterval(TimerId::Right, Timers_.interval(TimerId::Left));
-  Menu_.click("N14");
+  Menu_.click(MenuId::N14);
 }
 
 }  // namespace vemo

@@ -9,6 +9,7 @@
 #include "blocks/well.h"
 #include "render/picture.h"
 #include "shell/portable_random.h"
+#include "snake/field_side.h"
 
 namespace vemo {
 
@@ -44,7 +45,7 @@ struct GameState {
   bool RightPending = false;
 
   // Side of the snake field in cells.
-  std::int32_t FieldSize = 15;
+  std::int32_t FieldSize = kDefaultFieldSide;
 
   WellGrid Well;
   // The next-piece preview: columns 0..5, rows -1..4, ' ' or a colour letter.

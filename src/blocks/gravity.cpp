@@ -1,5 +1,6 @@
 // Starting a falling-block game, the fall step, landing and game over.
 
+#include "blocks/levels.h"
 #include "blocks/piece_steps.h"
 #include "shell/form1.h"
 
@@ -14,9 +15,6 @@ constexpr auto kFall = [] {
       table[shape][phase - 1] = ShiftStep(static_cast<ShapeCode>(shape), phase, 0, 1);
   return table;
 }();
-
-// The Mover interval that marks a fast drop.
-constexpr int kFastDropInterval = 25;
 }  // namespace
 
 void TForm1::N17Click() { StartTetris(1); }
@@ -27,11 +25,9 @@ void TForm1::N21Click() { StartTetris(5); }
 
 void TForm1::StartTetris(int speed) {
   GameState& s = State_;
-  Menu_.setEnabled("N15", true);
-  Menu_.setChecked("N4", false);
-  Timers_.disable(TimerId::SnakMov);
-  Timers_.disable(TimerId::SnakVis);
-  Timers_.disable(TimerId::Apple);  // a pending apple would draw over the well
+  Menu_.setEnabled(MenuId::N15, true);
+  Menu_.setChecked(MenuId::N4, false);
+  Timers_.disable(kSnakeTimers);
   s.Mode = GameMode::Tetris;
   s.RunState = Run::Game;
   s.Score = 0;

@@ -5,13 +5,11 @@
 
 #include <array>
 #include <random>
-#include <string_view>
 
 namespace vemo {
 
 enum class ShapeCode { GR, GL, ZR, ZL, K, C, L };
 inline constexpr int kShapeCount = 7;
-inline constexpr std::array<std::string_view, kShapeCount> kShapeCodes{"GR", "GL", "ZR", "ZL", "K", "C", "L"};
 
 struct Offset {
   int dc, dr;

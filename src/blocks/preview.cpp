@@ -1,6 +1,7 @@
 // The next-piece preview beside the well.
 
 #include "render/geometry.h"
+#include "render/squares.h"
 #include "shell/form1.h"
 
 namespace vemo {
@@ -8,13 +9,13 @@ namespace vemo {
 void TForm1::NFigurTimer() {
   GameState& s = State_;
   for (auto& column : s.Preview) column.fill(cell::kEmpty);
-  if (Menu_.checked("N11") && ValidPhase(s.NextPhase))
+  if (NextPieceOn() && ValidPhase(s.NextPhase))
     for (Offset o : CellsOf(s.NextShape, s.NextPhase)) s.Preview[o.dc][o.dr + 1] = s.NextColour;
 
   for (int j = -1; j <= 4; ++j) {
     for (int i = 0; i <= 5; ++i) {
       const Point origin = PreviewOrigin(i, j);
-      DrawSquare(origin.x, origin.y, s.Preview[i][j + 1]);
+      DrawSquare(Canvas_, Pictures_.Image1, origin.x, origin.y, s.Preview[i][j + 1]);
     }
   }
 }

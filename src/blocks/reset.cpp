@@ -33,6 +33,8 @@ void TForm1::FormCreate() {
   for (int k : {100, 101}) s.SegX[k] = s.SegY[k] = GameState::kNoCell;
   s.Mode = GameMode::Tetris;
   for (int c = 0; c <= WellGrid::kWallColumn; ++c) s.Well.set(c, WellGrid::kFloorRow, cell::kFloor);
+  // Kept as it is: the wall is written only down to row 24, one below the
+  // floor, and over the floor's own cell in column 10.
   for (int r = -1; r <= 24; ++r) s.Well.set(WellGrid::kWallColumn, r, cell::kWall);
   s.Generator.seed(NewSeed());
   s.FrameColour = {220, 205, 152};
@@ -45,6 +47,7 @@ void TForm1::FormCreate() {
   s.PieceX = 3;
   s.PieceY = 0;
   ChooseNextPiece();
+  // Copied twice on purpose: the first copy takes the previous game's next piece.
   s.Shape = s.NextShape;
   s.Phase = s.NextPhase;
   s.Colour = s.NextColour;

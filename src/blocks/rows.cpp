@@ -1,22 +1,16 @@
 // Full rows, score, speed level and the score in the caption.
 
-#include <array>
 #include <string>
 
 #include "blocks/levels.h"
 #include "render/geometry.h"
-#include "render/pacer.h"
+#include "render/squares.h"
 #include "shell/form1.h"
+#include "shell/wipe.h"
 
 namespace vemo {
 
 namespace {
-// The level rises when the score passes a threshold.
-struct Threshold {
-  int score, level;
-};
-constexpr std::array<Threshold, 4> kThresholds{{{75, 2}, {150, 3}, {300, 4}, {600, 5}}};
-
 constexpr std::int64_t kRowWipeUs = 100'000;
 constexpr int kRowWipeSteps = 150;
 
@@ -39,7 +33,7 @@ void TForm1::DestroyerTimer() {
     if (s.Speed >= 1 && s.Speed <= 5) s.Score += 2 * s.Speed;
     ++FullRowCount;
     for (int c = 0; c < WellGrid::kPlayColumns; ++c) s.Well.set(c, r, cell::kEmpty);
-    if (Menu_.checked("N31")) WipeRow(r);
+    if (AnimationOn()) WipeRow(r);
     // Everything above moves down; row -1 is copied into row 0, not cleared.
     for (int i = r; i >= 0; --i)
       for (int c = 0; c < WellGrid::kPlayColumns; ++c) s.Well.set(c, i, s.Well.at(c, i - 1));
@@ -49,32 +43,22 @@ void TForm1::DestroyerTimer() {
   // Bonus for several rows at once: 1 + ... + (n - 1), or 2 + ... + n above level 3.
   for (; FullRowCount > 1; --FullRowCount) s.Score += speedBefore > 3 ? FullRowCount : FullRowCount - 1;
 
-  if (removed && Menu_.checked("N8")) desktop_.playInformationSound();
+  if (removed && SoundOn()) desktop_.playInformationSound();
 
-  for (const Threshold& t : kThresholds)
-    if (Menu_.checked("N22") && s.Score > t.score && s.Speed < t.level) s.Speed = t.level;
+  if (SpeedIncreaseOn()) s.Speed = RaisedLevel(kBlockThresholds, s.Score, s.Speed);
 
   HighTimer();
   if (s.Speed != speedBefore) SpeederTimer();
 }
 
-// Two sweeps across the row at once, one pixel column per step: odd lines from
-// the left, even lines from the right, uncovering the background.
+// Uncovers the background across the row.
 void TForm1::WipeRow(int r) {
-  const Picture& background = Pictures_.Image1;
-  const int top = CellOrigin(0, r).y;
-  const int left = CellOrigin(0, r).x, right = CellOrigin(WellGrid::kPlayColumns, r).x - 1;
-  auto copy = [&](int x, int y) {
-    if (background.contains(x, y)) Canvas_.setPixel(x, y, background.at(x, y));
-  };
-  Pacer pacer(desktop_, kRowWipeUs, kRowWipeSteps);
-  for (int step = 0; step < kRowWipeSteps; ++step) {
-    for (int k = 0; k <= 7; ++k) {
-      copy(left + step, top + 2 * k - 1);
-      copy(right - step, top + 2 * k);
-    }
-    pacer.stepDone(step);
-  }
+  const WipeSweep sweep{.left = CellOrigin(0, r).x,
+                        .right = CellOrigin(WellGrid::kPlayColumns, r).x - 1,
+                        .top = CellOrigin(0, r).y,
+                        .steps = kRowWipeSteps,
+                        .linePairs = 8};
+  InterlacedWipe(desktop_, kRowWipeUs, sweep, [this](int x, int y) { RestorePixel(Canvas_, Pictures_.Image1, x, y); });
 }
 
 void TForm1::SpeederTimer() {

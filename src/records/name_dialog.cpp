@@ -1,6 +1,6 @@
 #include "records/name_dialog.h"
 
-#include "shell/form1.h"
+#include "shell/virtual_keys.h"
 
 namespace vemo {
 
@@ -11,8 +11,8 @@ void TForm3::Edit1KeyDown(int key) {
 }
 
 bool TForm3::FormCloseQuery() {
-  owner_.PlayerName = Edit1;
-  owner_.Refresh();
+  playerName_ = Edit1;
+  refresh_();
   return true;
 }
 

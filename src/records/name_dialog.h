@@ -4,13 +4,15 @@
 // closes, the typed text becomes the player's name exactly as typed and the
 // main window is redrawn.
 
+#include <functional>
+#include <string>
+#include <utility>
+
 #include "shell/dialog_layout.h"
 #include "records/record_row.h"
 #include "shell/dialog.h"
 
 namespace vemo {
-
-class TForm1;
 
 struct NameDialogLayout {
   WindowLayout window;
@@ -28,7 +30,9 @@ inline constexpr NameDialogLayout kNameDialogLayout{
 
 class TForm3 : public Dialog {
  public:
-  explicit TForm3(TForm1& owner) : owner_(owner) {}
+  // Closing it writes the typed text into `playerName` and runs `refresh`.
+  TForm3(std::string& playerName, std::function<void()> refresh)
+      : playerName_(playerName), refresh_(std::move(refresh)) {}
 
   DialogKind kind() const override { return DialogKind::NameEntry; }
   void FormShow() override;
@@ -37,7 +41,8 @@ class TForm3 : public Dialog {
   bool FormCloseQuery() override;
 
  private:
-  TForm1& owner_;
+  std::string& playerName_;
+  std::function<void()> refresh_;
 };
 
 }  // namespace vemo

@@ -22,16 +22,20 @@
 #include "records/line_image.h"
 #include "records/record_row.h"
 #include "records/score_run.h"
+#include "shell/menu_items.h"
+#include "snake/field_side.h"
 
 namespace vemo {
 
 inline constexpr const char* kRecordsFileName = "data";
 
 // The menu items of the option flags, in the order of line 11.
-inline constexpr std::array<std::string_view, 7> kOptionItems{"N8", "N9", "N22", "N34", "N35", "N11", "N31"};
+inline constexpr std::array<std::string_view, 7> kOptionItems{
+    MenuName(MenuId::N8),  MenuName(MenuId::N9),  MenuName(MenuId::N22), MenuName(MenuId::N34),
+    MenuName(MenuId::N35), MenuName(MenuId::N11), MenuName(MenuId::N31)};
 using OptionFlags = std::array<bool, kOptionItems.size()>;
 
-inline constexpr std::int32_t kDefaultFieldSize = 15;
+inline constexpr std::int32_t kDefaultFieldSize = kDefaultFieldSide;
 
 // The bytes a name is stored as: cp1251, with CR, LF, NUL and Ctrl-Z (which
 // would end a line or, to older readers, the file) turned into blanks, cut to

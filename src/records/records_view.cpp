@@ -1,10 +1,10 @@
 #include "records/records_view.h"
 
-#include "shell/form1.h"
+#include <string>
 
 namespace vemo {
 
-TForm2::TForm2(TForm1& owner) : owner_(owner) {
+TForm2::TForm2(TimerTable& mainTimers) : mainTimers_(mainTimers) {
   for (int rank = 1; rank <= kTableRows; ++rank) Cell(rank) = std::to_string(rank);
   SetRows(BuiltInRows());
 }
@@ -14,7 +14,7 @@ void TForm2::FormKeyDown(int /*key*/) { Close(); }
 void TForm2::FormMouseDown() { Close(); }
 
 bool TForm2::FormCloseQuery() {
-  owner_.Timers().enable(TimerId::Up);
+  mainTimers_.enable(TimerId::Up);
   return true;
 }
 
@@ -32,7 +32,5 @@ RecordRows TForm2::Rows() const {
 void TForm2::SetRows(const RecordRows& rows) {
   for (int row = 1; row <= kTableRows; ++row) SetRow(row, rows[row - 1]);
 }
-
-void TForm1::N32Click() { desktop_.showModal(Form2); }
 
 }  // namespace vemo

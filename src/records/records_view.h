@@ -11,10 +11,9 @@
 #include "shell/dialog_layout.h"
 #include "records/record_row.h"
 #include "shell/dialog.h"
+#include "shell/timer_table.h"
 
 namespace vemo {
-
-class TForm1;
 
 inline constexpr int kRecordsCellCount = 30;
 
@@ -54,7 +53,8 @@ inline constexpr RecordsViewLayout kRecordsViewLayout = [] {
 
 class TForm2 : public Dialog {
  public:
-  explicit TForm2(TForm1& owner);
+  // Closing it asks the main window for a repaint through its timer Up.
+  explicit TForm2(TimerTable& mainTimers);
 
   DialogKind kind() const override { return DialogKind::Records; }
   void KeyDown(int key) override { FormKeyDown(key); }
@@ -75,7 +75,7 @@ class TForm2 : public Dialog {
  private:
   std::string& Cell(int n) { return cells_.at(static_cast<std::size_t>(n - 1)); }
 
-  TForm1& owner_;
+  TimerTable& mainTimers_;
   std::array<std::string, kRecordsCellCount> cells_;
 };
 

@@ -48,7 +48,7 @@ void TForm1::LoadData() {
     Form2.SetRows(BuiltInRows());
     SaveData();
   }
-  desktop_.setCursorVisible(Menu_.checked("N9"));
+  desktop_.setCursorVisible(CursorOn());
 }
 
 }  // namespace vemo

@@ -87,9 +87,4 @@ const Picture& TileFor(char letter) {
   return Tiles()[static_cast<std::size_t>(IndexOf(letter))];
 }
 
-Rgb FaceColour(char letter) {
-  assert(IsColourLetter(letter));
-  return kColours[static_cast<std::size_t>(IndexOf(letter))].face;
-}
-
 }  // namespace vemo

@@ -14,8 +14,4 @@ bool IsColourLetter(char letter);
 // The tiles are built once and live for the whole run.
 const Picture& TileFor(char letter);
 
-// The face colour of a colour letter's tile: the colour of its test pixel
-// (5, 5). Precondition: IsColourLetter(letter).
-Rgb FaceColour(char letter);
-
 }  // namespace vemo

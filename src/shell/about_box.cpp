@@ -1,25 +1,19 @@
 #include "shell/about_box.h"
 
 #include "render/program_picture.h"
-#include "shell/form1.h"
+#include "shell/virtual_keys.h"
 
 namespace vemo {
 
-namespace {
-constexpr int kSpace = 32;
-}
-
-TAboutBox::TAboutBox(TForm1& owner) : ProgramIcon(MakeProgramPicture()), owner_(owner) {}
+TAboutBox::TAboutBox(TimerTable& mainTimers) : ProgramIcon(MakeProgramPicture()), mainTimers_(mainTimers) {}
 
 void TAboutBox::KeyDown(int key) {
-  if (key == vk::kEnter || key == kSpace) OKButtonClick();
+  if (key == vk::kEnter || key == vk::kSpace) OKButtonClick();
 }
 
 bool TAboutBox::FormCloseQuery() {
-  owner_.Timers().enable(TimerId::Up);
+  mainTimers_.enable(TimerId::Up);
   return true;
 }
-
-void TForm1::N12Click() { desktop_.showModal(AboutBox); }
 
 }  // namespace vemo

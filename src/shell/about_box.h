@@ -10,10 +10,9 @@
 #include "shell/dialog_layout.h"
 #include "render/picture.h"
 #include "shell/dialog.h"
+#include "shell/timer_table.h"
 
 namespace vemo {
-
-class TForm1;
 
 struct AboutBoxLayout {
   WindowLayout window;
@@ -56,7 +55,8 @@ inline constexpr AboutBoxLayout kAboutBoxLayout = [] {
 
 class TAboutBox : public Dialog {
  public:
-  explicit TAboutBox(TForm1& owner);
+  // Closing it asks the main window for a repaint through its timer Up.
+  explicit TAboutBox(TimerTable& mainTimers);
 
   DialogKind kind() const override { return DialogKind::About; }
   void OKButtonClick() { Close(); }
@@ -68,7 +68,7 @@ class TAboutBox : public Dialog {
   const Picture ProgramIcon;
 
  private:
-  TForm1& owner_;
+  TimerTable& mainTimers_;
 };
 
 }  // namespace vemo

@@ -1,33 +1,26 @@
 // Closing the main window: the running game pauses, the window is wiped,
 // "Запись..." shows while the records file is written.
 
-#include "render/pacer.h"
 #include "shell/form1.h"
+#include "shell/wipe.h"
 
 namespace vemo {
 
 namespace {
-constexpr std::int64_t kWipeUs = 1'000'000;
 // Arial of 65 points at 96 dots per inch.
 const FontSpec kSavingFont{"Arial", 87, false};
 }  // namespace
 
+// Covers the window with the menu colour.
 void TForm1::WipeOut() {
   const Rgb colour = desktop_.menuColour();
-  constexpr int kColumns = 641, kRows = 241;
-  Pacer pacer(desktop_, kWipeUs, kColumns);
-  for (int x = 0; x < kColumns; ++x) {
-    for (int y = 0; y < kRows; ++y) {
-      Canvas_.setPixel(x, 2 * y - 1, colour);
-      Canvas_.setPixel(640 - x, 2 * y, colour);
-    }
-    pacer.stepDone(x);
-  }
+  InterlacedWipe(desktop_, kScreenWipeUs, {.left = 0, .right = 640, .top = 0, .steps = 641, .linePairs = 241},
+                 [&](int x, int y) { Canvas_.setPixel(x, y, colour); });
 }
 
 bool TForm1::FormCloseQuery() {
   if (State_.RunState == Run::Game) N4Click();
-  if (Menu_.checked("N31")) {
+  if (AnimationOn()) {
     WipeOut();
   } else {
     const Rect outer = desktop_.windowFrame();

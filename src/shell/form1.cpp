@@ -29,29 +29,29 @@ TForm1::TForm1(Desktop& desktop)
   // The timer places every later apple; the first one is placed by the start.
   Timers_.bind(TimerId::Apple, [this] { Enter([this] { AppleTimer(); }); });
 
-  BindMenu("N4", &TForm1::N4Click);
-  BindMenu("N6", &TForm1::N6Click);
-  BindMenu("N8", &TForm1::N8Click);
-  BindMenu("N9", &TForm1::N9Click);
-  BindMenu("N11", &TForm1::N11Click);
-  BindMenu("N22", &TForm1::N22Click);
-  BindMenu("N31", &TForm1::N31Click);
-  BindMenu("N14", &TForm1::N14Click);
-  BindMenu("N17", &TForm1::N17Click);
-  BindMenu("N18", &TForm1::N18Click);
-  BindMenu("N19", &TForm1::N19Click);
-  BindMenu("N20", &TForm1::N20Click);
-  BindMenu("N21", &TForm1::N21Click);
-  BindMenu("N34", &TForm1::N34Click);
-  BindMenu("N35", &TForm1::N35Click);
-  BindMenu("N25", &TForm1::N25Click);
-  BindMenu("N26", &TForm1::N26Click);
-  BindMenu("N27", &TForm1::N27Click);
-  BindMenu("N28", &TForm1::N28Click);
-  BindMenu("N29", &TForm1::N29Click);
-  BindMenu("N15", &TForm1::N15Click);
-  BindMenu("N32", &TForm1::N32Click);
-  BindMenu("N12", &TForm1::N12Click);
+  BindMenu(MenuId::N4, &TForm1::N4Click);
+  BindMenu(MenuId::N6, &TForm1::N6Click);
+  BindMenu(MenuId::N8, &TForm1::N8Click);
+  BindMenu(MenuId::N9, &TForm1::N9Click);
+  BindMenu(MenuId::N11, &TForm1::N11Click);
+  BindMenu(MenuId::N22, &TForm1::N22Click);
+  BindMenu(MenuId::N31, &TForm1::N31Click);
+  BindMenu(MenuId::N14, &TForm1::N14Click);
+  BindMenu(MenuId::N17, &TForm1::N17Click);
+  BindMenu(MenuId::N18, &TForm1::N18Click);
+  BindMenu(MenuId::N19, &TForm1::N19Click);
+  BindMenu(MenuId::N20, &TForm1::N20Click);
+  BindMenu(MenuId::N21, &TForm1::N21Click);
+  BindMenu(MenuId::N34, &TForm1::N34Click);
+  BindMenu(MenuId::N35, &TForm1::N35Click);
+  BindMenu(MenuId::N25, &TForm1::N25Click);
+  BindMenu(MenuId::N26, &TForm1::N26Click);
+  BindMenu(MenuId::N27, &TForm1::N27Click);
+  BindMenu(MenuId::N28, &TForm1::N28Click);
+  BindMenu(MenuId::N29, &TForm1::N29Click);
+  BindMenu(MenuId::N15, &TForm1::N15Click);
+  BindMenu(MenuId::N32, &TForm1::N32Click);
+  BindMenu(MenuId::N12, &TForm1::N12Click);
 
   FormCreate();
 }
@@ -60,7 +60,7 @@ void TForm1::BindTimer(TimerId id, void (TForm1::*handler)()) {
   Timers_.bind(id, [this, handler] { Enter([this, handler] { (this->*handler)(); }); });
 }
 
-void TForm1::BindMenu(const std::string& item, void (TForm1::*handler)()) {
+void TForm1::BindMenu(MenuId item, void (TForm1::*handler)()) {
   Menu_.bind(item, [this, handler] { (this->*handler)(); });
 }
 

@@ -4,7 +4,6 @@
 // the window's handlers. The desktop calls the On... entries; every handler
 // runs to completion through the one event entry.
 
-#include <array>
 #include <string>
 
 #include "blocks/game_state.h"
@@ -12,7 +11,6 @@
 #include "records/name_dialog.h"
 #include "records/records_view.h"
 #include "records/score_run.h"
-#include "render/picture.h"
 #include "render/pictures.h"
 #include "render/surface.h"
 #include "shell/about_box.h"
@@ -20,19 +18,10 @@
 #include "shell/event_entry.h"
 #include "shell/menu_model.h"
 #include "shell/timer_table.h"
+#include "shell/virtual_keys.h"
 #include "snake/field_size_dialog.h"
 
 namespace vemo {
-
-// Virtual-key codes of the keys the program reacts to.
-namespace vk {
-inline constexpr int kEnter = 13;
-inline constexpr int kShift = 16;
-inline constexpr int kLeft = 37;
-inline constexpr int kUp = 38;
-inline constexpr int kRight = 39;
-inline constexpr int kDown = 40;
-}  // namespace vk
 
 // The two labels of the title layer, in client-area pixels.
 inline constexpr Rect kLabel1Rect{12, 8, 12 + 622, 8 + 358};
@@ -116,7 +105,7 @@ class TForm1 {
   void PlacePiece();
   void MoverTimer();
   void NewTimer();
-  void NFigurTimer();
+  void NFigurTimer();  // never enabled, like Destroyer, Speeder and High: run directly
   void Timer1Timer();
   void Timer2Timer();
   void DestroyerTimer();
@@ -162,18 +151,19 @@ class TForm1 {
   void SideTimer(TimerId timer, bool& pending, int dc);
   void GameOver();
   void WipeRow(int r);
-  // Copies the 15 x 15 background square at (x, y) unless its test pixel
-  // already shows the background.
-  void RestoreSquare(int x, int y);
-  // Draws a square from its code: the background for ' ', the tile of a
-  // colour letter, nothing for any other code.
-  void DrawSquare(int x, int y, char code);
   template <typename Handler>
   bool Enter(Handler&& handler) {
     return EnterHandler(desktop_, std::forward<Handler>(handler));
   }
   void BindTimer(TimerId id, void (TForm1::*handler)());
-  void BindMenu(const std::string& item, void (TForm1::*handler)());
+  void BindMenu(MenuId item, void (TForm1::*handler)());
+  // The options of the «Параметры» menu: the code reads their check marks.
+  bool SoundOn() const { return Menu_.checked(MenuId::N8); }
+  bool CursorOn() const { return Menu_.checked(MenuId::N9); }
+  bool SpeedIncreaseOn() const { return Menu_.checked(MenuId::N22); }
+  bool StandardControl() const { return Menu_.checked(MenuId::N35); }
+  bool NextPieceOn() const { return Menu_.checked(MenuId::N11); }
+  bool AnimationOn() const { return Menu_.checked(MenuId::N31); }
   void ChooseNextPiece();
   void BuildFileImage(LineImage& image, const RandomDraw& draw) const;
   // The snake game's own steps.
@@ -191,16 +181,14 @@ class TForm1 {
   bool saveFailedOnce_ = false;
 
  public:
-  // --- The dialog windows and the records (the records work adds them here) ---
-  TAboutBox AboutBox{*this};
-  TForm2 Form2{*this};  // its cells are the records table
-  TForm3 Form3{*this};
+  // --- The dialog windows and the records ---
   std::string PlayerName;
+  TAboutBox AboutBox{Timers_};
+  TForm2 Form2{Timers_};  // its cells are the records table
+  TForm3 Form3{PlayerName, [this] { Refresh(); }};
+  TForm4 Form4{Timers_};
   // The records file's lines, kept for the program's life.
   LineImage FileImage = LineImage::Fresh();
-
-  // --- The snake's dialog (the snake work adds it here) ---
-  TForm4 Form4{Timers_};
 };
 
 }  // namespace vemo

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "shell/menu_items.h"
+
 namespace vemo {
 
 struct MenuItem {
@@ -42,6 +44,13 @@ class MenuModel {
   void bind(std::string_view name, std::function<void()> command);
   // Runs the item's command as if it had been chosen.
   void click(std::string_view name) const;
+
+  // The same by compile-time name, as the game code reaches its items.
+  bool checked(MenuId id) const { return checked(MenuName(id)); }
+  void setChecked(MenuId id, bool on) { setChecked(MenuName(id), on); }
+  void setEnabled(MenuId id, bool on) { setEnabled(MenuName(id), on); }
+  void bind(MenuId id, std::function<void()> command) { bind(MenuName(id), std::move(command)); }
+  void click(MenuId id) const { click(MenuName(id)); }
 
   // Told the name of an item whose check mark or enabled state changed.
   void setChangeListener(std::function<void(const MenuItem&)> listener) { changed_ = std::move(listener); }

@@ -6,20 +6,20 @@
 namespace vemo {
 
 namespace {
-void Toggle(MenuModel& menu, const char* item) { menu.setChecked(item, !menu.checked(item)); }
+void Toggle(MenuModel& menu, MenuId item) { menu.setChecked(item, !menu.checked(item)); }
 }  // namespace
 
-void TForm1::N8Click() { Toggle(Menu_, "N8"); }
-void TForm1::N22Click() { Toggle(Menu_, "N22"); }
-void TForm1::N31Click() { Toggle(Menu_, "N31"); }
+void TForm1::N8Click() { Toggle(Menu_, MenuId::N8); }
+void TForm1::N22Click() { Toggle(Menu_, MenuId::N22); }
+void TForm1::N31Click() { Toggle(Menu_, MenuId::N31); }
 
 void TForm1::N9Click() {
-  Toggle(Menu_, "N9");
-  desktop_.setCursorVisible(Menu_.checked("N9"));
+  Toggle(Menu_, MenuId::N9);
+  desktop_.setCursorVisible(CursorOn());
 }
 
 void TForm1::N11Click() {
-  Toggle(Menu_, "N11");
+  Toggle(Menu_, MenuId::N11);
   NFigurTimer();
 }
 

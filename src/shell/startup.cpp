@@ -4,8 +4,10 @@
 
 #include "blocks/levels.h"
 #include "render/geometry.h"
-#include "render/pacer.h"
+#include "render/squares.h"
 #include "shell/form1.h"
+#include "shell/wipe.h"
+#include "snake/field_side.h"
 
 namespace vemo {
 
@@ -13,7 +15,6 @@ namespace {
 constexpr char kDepthWarning[] =
     "Внимание!!! Для корректной работы игры нужно установить цветовую палитру на 24 или 32 бита "
     "(см. Пуск->Справка->Указатель, слово \"палитра\")";
-constexpr std::int64_t kWipeUs = 1'000'000;
 constexpr int kRotationInterval = 100;
 }  // namespace
 
@@ -32,31 +33,19 @@ void TForm1::GorTimer() {
     desktop_.quitNow();
     return;
   }
-  State_.FieldSize = 15;
+  State_.FieldSize = kDefaultFieldSide;
   LoadData();
-  if (Menu_.checked("N31"))
+  if (AnimationOn())
     WipeIn();
   else
     Refresh();
   Timers_.enable(TimerId::Beg);
 }
 
-// Odd rows are uncovered from the left, even rows from the right, one column
-// of both at a time.
+// Uncovers the background.
 void TForm1::WipeIn() {
-  const Picture& background = Pictures_.Image1;
-  auto copy = [&](int x, int y) {
-    if (background.contains(x, y)) Canvas_.setPixel(x, y, background.at(x, y));
-  };
-  constexpr int kColumns = 643, kRows = 243;
-  Pacer pacer(desktop_, kWipeUs, kColumns);
-  for (int x = 0; x < kColumns; ++x) {
-    for (int y = 0; y < kRows; ++y) {
-      copy(x, 2 * y - 1);
-      copy(640 - x, 2 * y);
-    }
-    pacer.stepDone(x);
-  }
+  InterlacedWipe(desktop_, kScreenWipeUs, {.left = 0, .right = 640, .top = 0, .steps = 643, .linePairs = 243},
+                 [this](int x, int y) { RestorePixel(Canvas_, Pictures_.Image1, x, y); });
 }
 
 void TForm1::BegTimer() {

@@ -27,6 +27,14 @@ void TimerTable::setEnabled(TimerId id, bool on) {
   notify();
 }
 
+void TimerTable::enable(TimerSet timers) {
+  for (TimerId id : timers) enable(id);
+}
+
+void TimerTable::disable(TimerSet timers) {
+  for (TimerId id : timers) disable(id);
+}
+
 void TimerTable::setInterval(TimerId id, int ms) {
   Timer& t = timer(id);
   if (t.interval == ms) return;

@@ -36,7 +36,7 @@ void TForm1::AppleTimer(bool first) {
     // apple: the game ends like a run into itself. A pending apple may come
     // due during a pause, so the pause mark goes too.
     s.AppleFollowUp = false;
-    Menu_.setChecked("N4", false);
+    Menu_.setChecked(MenuId::N4, false);
     EndSnakeGame();
     return;
   }

@@ -6,6 +6,7 @@
 #include "shell/dialog_layout.h"
 #include "shell/dialog.h"
 #include "shell/timer_table.h"
+#include "snake/field_side.h"
 
 namespace vemo {
 
@@ -29,7 +30,7 @@ class TForm4 : public Dialog {
   // The sides the dialog yields, and what an empty or out-of-range answer becomes.
   static constexpr int kSmallest = 10;
   static constexpr int kLargest = 20;
-  static constexpr int kDefault = 15;
+  static constexpr int kDefault = kDefaultFieldSide;
 
   // The dialog asks the main window for a refresh through its timer Up.
   explicit TForm4(TimerTable& mainTimers) : mainTimers_(mainTimers) {}

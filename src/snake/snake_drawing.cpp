@@ -4,6 +4,7 @@
 // something else.
 
 #include "render/geometry.h"
+#include "render/squares.h"
 #include "render/tiles.h"
 #include "snake/snake_field.h"
 #include "shell/form1.h"
@@ -39,7 +40,7 @@ void TForm1::SnakVisTimer() {
   for (int y = 0; y < n; ++y) {
     for (int x = 0; x < n; ++x) {
       const Point origin = SnakeCellOrigin(x, y);
-      DrawSquare(origin.x, origin.y, State_.SnakeField[x][y]);
+      DrawSquare(Canvas_, Pictures_.Image1, origin.x, origin.y, State_.SnakeField[x][y]);
     }
   }
 }
@@ -62,7 +63,7 @@ void TForm1::DrawSnake() {
   const snake::Cell tail = snake::EntryCell(s, s.SegCount);
   if (snake::OnField(n, tail) && snake::FieldAt(s, tail) == snake::kEmpty) {
     const Point origin = SnakeCellOrigin(tail.x, tail.y);
-    RestoreSquare(origin.x, origin.y);
+    RestoreSquare(Canvas_, Pictures_.Image1, origin.x, origin.y);
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "blocks/levels.h"
 #include "render/tiles.h"
 #include "snake/snake_field.h"
 #include "shell/form1.h"
@@ -10,12 +11,6 @@
 namespace vemo {
 
 namespace {
-
-// The speed level rises with the score when the option is on.
-struct Threshold {
-  int score, level;
-};
-constexpr Threshold kThresholds[] = {{10, 2}, {30, 3}, {60, 4}, {110, 5}};
 
 // True when a visible segment stands on the cell. The blank and spare entries
 // have no colour; the tail counts although it would move away this step.
@@ -71,9 +66,8 @@ void TForm1::SnakMovTimer() {
     } else {
       // Eating: the score, perhaps a higher level, the sound and the caption.
       s.Score += 2 * s.Speed;
-      for (const Threshold& t : kThresholds)
-        if (Menu_.checked("N22") && s.Score > t.score && s.Speed < t.level) s.Speed = t.level;
-      if (Menu_.checked("N8")) desktop_.playInformationSound();
+      if (SpeedIncreaseOn()) s.Speed = RaisedLevel(kSnakeThresholds, s.Score, s.Speed);
+      if (SoundOn()) desktop_.playInformationSound();
       HighTimer();
       GrowInto(s, ahead);
       s.AppleFollowUp = true;
@@ -86,11 +80,10 @@ void TForm1::SnakMovTimer() {
 }
 
 void TForm1::EndSnakeGame() {
-  Timers_.disable(TimerId::SnakVis);
-  Timers_.disable(TimerId::SnakMov);
+  Timers_.disable(kSnakeGameClock);
   State_.RunState = Run::Stop;
   ShowGameOver();
-  Menu_.setEnabled("N15", true);
+  Menu_.setEnabled(MenuId::N15, true);
 }
 
 // A turn is tested against where the head and the second segment really are,

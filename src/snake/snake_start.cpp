@@ -13,13 +13,9 @@ void TForm1::N29Click() { StartSnake(5); }
 
 void TForm1::StartSnake(int speed) {
   GameState& s = State_;
-  Menu_.setEnabled("N15", false);
-  Menu_.setChecked("N4", false);
-  // Hand-over from a falling-block game: a Down release lost to a modal box
-  // would leave T redrawing the old piece area over the field, and a pending
-  // sideways step, spawn or preview would draw on it too.
-  for (TimerId id : {TimerId::T, TimerId::Left, TimerId::Right, TimerId::Phaser, TimerId::New, TimerId::Timer1})
-    Timers_.disable(id);
+  Menu_.setEnabled(MenuId::N15, false);
+  Menu_.setChecked(MenuId::N4, false);
+  Timers_.disable(kBlockTimers);
   s.LeftPending = false;
   s.RightPending = false;
   s.RunState = Run::Game;

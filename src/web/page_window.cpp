@@ -101,7 +101,7 @@ void PageWindow::handleMainEvent(const page::Event& event) {
 void PageWindow::playerLeft() {
   // Released in the order they went down, as if the player had let go.
   for (const int key : std::exchange(heldKeys_, {})) form_.OnKeyUp(key);
-  if (form_.State().RunState == Run::Game) form_.OnMenu("N4");
+  if (form_.State().RunState == Run::Game) form_.OnMenu(std::string(MenuName(MenuId::N4)));
 }
 
 void PageWindow::close() {

@@ -26,7 +26,10 @@ using CellSet = std::set<Cell>;
 inline constexpr std::array<ShapeCode, 7> kAllShapes{ShapeCode::GR, ShapeCode::GL, ShapeCode::ZR, ShapeCode::ZL,
                                                      ShapeCode::K,  ShapeCode::C,  ShapeCode::L};
 
-inline std::string NameOf(ShapeCode shape) { return std::string(kShapeCodes[static_cast<std::size_t>(shape)]); }
+inline std::string NameOf(ShapeCode shape) {
+  constexpr std::array<std::string_view, kShapeCount> kShapeCodes{"GR", "GL", "ZR", "ZL", "K", "C", "L"};
+  return std::string(kShapeCodes[static_cast<std::size_t>(shape)]);
+}
 
 // Each piece drawn as the rows of its box from the top, '#' for a cell,
 // rows separated by '/': [shape][phase - 1].

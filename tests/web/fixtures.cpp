@@ -28,8 +28,8 @@ int Surface() {
   form.OnShow();
   form.OnMouseDown();
   desktop.runFor(3000);
-  form.OnMenu("N17");
-  form.OnMenu("N4");
+  form.OnMenu(std::string(vemo::MenuName(vemo::MenuId::N17)));
+  form.OnMenu(std::string(vemo::MenuName(vemo::MenuId::N4)));
   // The preview follows the start by a tick, pause or not.
   desktop.runFor(100);
   const vemo::Surface& surface = form.Canvas();

@@ -1,4 +1,4 @@
-#include "render/pacer.h"
+#include "shell/pacer.h"
 
 namespace vemo {
 

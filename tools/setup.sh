@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35 sound-theme-freedesktop
-  xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils
+  xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils x11-utils
   clang libclang-rt-dev
   desktop-file-utils appstream  # checks of the desktop entry and the metainfo
   dpkg-dev file                 # cpack -G DEB: dpkg-shlibdeps finds the dependencies

@@ -9,6 +9,7 @@
 
 #include "desktop/key_codes.h"
 #include "desktop/lone_alt_filter.h"
+#include "desktop/menu_keyboard.h"
 #include "desktop/picture_image.h"
 #include "render/program_picture.h"
 
@@ -35,8 +36,11 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
   view_->setFocus();
 
   qApp->installEventFilter(new LoneAltFilter(this));
+  new MenuKeyboard(*menuBar(), *view_);
   connect(view_, &SurfaceView::mouseDown, this, [this] { sendMouseDown(); });
   connect(view_, &SurfaceView::labelClicked, this, [this](int label) { sendLabelClick(label); });
+  connect(view_, &SurfaceView::focusLost, this, &MainWindow::keysLost);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, &MainWindow::playerLeft);
   connect(timers_, &TimerDriver::due, this, [this] {
     form_.OnTimers();
     view_->updateChanged();
@@ -46,13 +50,24 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
 void MainWindow::showCentred() {
   adjustSize();
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    // The frame is not known before the window manager has it; centre the
-    // window itself, which is off by half a title bar at most.
+    // The frame is not known before the window manager has it: centre the
+    // window itself for now, and the frame once it is there.
     QRect placed(QPoint(), size());
     placed.moveCenter(screen->availableGeometry().center());
     move(placed.topLeft());
+    centring_ = true;
   }
   show();
+}
+
+void MainWindow::centreFrame() {
+  const QScreen* screen = this->screen();
+  QRect frame = frameGeometry();
+  if (!screen || frame.size() == size()) return;
+  centring_ = false;
+  frame.moveCenter(screen->availableGeometry().center());
+  // A window's position is that of its frame.
+  move(frame.topLeft());
 }
 
 void MainWindow::prepareForModal() {
@@ -86,6 +101,20 @@ void MainWindow::sendKeyUp(int key) {
   afterCore();
 }
 
+void MainWindow::keysLost() {
+  // A modal window of the program takes the keyboard for a while; the keys
+  // held meanwhile keep their releases for when it is back.
+  if (quitting_ || QApplication::activeModalWidget()) return;
+  form_.OnKeysLost();
+  afterCore();
+}
+
+void MainWindow::playerLeft(Qt::ApplicationState state) {
+  if (quitting_ || state == Qt::ApplicationActive) return;
+  form_.OnPlayerLeft();
+  afterCore();
+}
+
 void MainWindow::sendMouseDown() {
   form_.OnMouseDown();
   afterCore();
@@ -115,6 +144,12 @@ void MainWindow::showEvent(QShowEvent* event) {
   shown_ = true;
   form_.OnShow();
   afterCore();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  // The window manager moves the window into its frame when it frames it.
+  if (centring_) centreFrame();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -45,10 +45,19 @@ class MainWindow : public QMainWindow {
   void keyReleaseEvent(QKeyEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   // After every entry into the core: repaint what changed, re-arm the timers.
   void afterCore();
+  // The keyboard left the game for something that is not one of the
+  // program's own modal windows.
+  void keysLost();
+  // The application went inactive: the player turned to something else.
+  void playerLeft(Qt::ApplicationState state);
+  // Once the window manager has framed the window, puts the frame's centre
+  // on the screen's centre.
+  void centreFrame();
 
   TForm1& form_;
   SurfaceView* view_;
@@ -56,6 +65,7 @@ class MainWindow : public QMainWindow {
   TimerDriver* timers_;
   bool shown_ = false;
   bool quitting_ = false;
+  bool centring_ = false;  // the frame is not known yet
 };
 
 }  // namespace vemo::desktop

@@ -59,7 +59,7 @@ void QtDesktop::setCursorVisible(bool visible) {
 
 int QtDesktop::screenDepth() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen ? screen->depth() : 0;
+  return screen ? screen->depth() : -1;
 }
 
 void QtDesktop::messageBox(MessageKind kind, const std::string& text) {

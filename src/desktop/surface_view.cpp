@@ -56,6 +56,11 @@ void SurfaceView::paintEvent(QPaintEvent* event) {
   painter.drawImage(r, image, r);
 }
 
+void SurfaceView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  emit focusLost();
+}
+
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
   const int label = LabelAt(SurfacePixelAt(event->position()));
   if (label == 0) {

@@ -26,11 +26,14 @@ class SurfaceView : public QWidget {
   void mouseDown();
   // A left press and release both on title label 1 or 2.
   void labelClicked(int label);
+  // The keyboard went elsewhere (another window, an opened menu).
+  void focusLost();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   QRect takeChanged();

@@ -90,9 +90,13 @@ void SyncDirectory(const std::string& directory) {
 }  // namespace
 
 std::string ReadWholeFile(const std::string& name) {
-  FileDescriptor file(::open(name.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without blocking: opening a FIFO for reading would otherwise wait for a
+  // writer. Only a regular file of sensible size is read; a device or a pipe
+  // could feed bytes without end.
+  FileDescriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   struct stat st {};
-  if (!file.valid() || ::fstat(file.get(), &st) != 0 || S_ISDIR(st.st_mode)) throw PlatformError::cannotOpen(name);
+  if (!file.valid() || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxRecordsFileSize)
+    throw PlatformError::cannotOpen(name);
   std::string bytes;
   char buffer[65536];
   for (;;) {
@@ -101,6 +105,8 @@ std::string ReadWholeFile(const std::string& name) {
     if (got < 0) throw PlatformError::cannotOpen(name);
     if (got == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(got));
+    // A file that grows while it is read is refused like one that was too large.
+    if (bytes.size() > static_cast<std::size_t>(kMaxRecordsFileSize)) throw PlatformError::cannotOpen(name);
   }
   return bytes;
 }

@@ -6,8 +6,12 @@
 
 namespace vemo {
 
-// The file's bytes; throws PlatformError::cannotOpen(name) when it is missing
-// or cannot be read.
+// The program writes about 11 KB at most; anything much larger is no records file.
+inline constexpr long kMaxRecordsFileSize = 1024 * 1024;
+
+// The file's bytes; throws PlatformError::cannotOpen(name) when it is missing,
+// cannot be read, is not a regular file (a directory, a FIFO, a device, or a
+// link to one) or is larger than kMaxRecordsFileSize. Never blocks.
 std::string ReadWholeFile(const std::string& name);
 
 // Replaces the file's content atomically: the bytes go to a new file in the

@@ -71,8 +71,27 @@ void TForm1::OnShow() {
 }
 void TForm1::OnTimers() { Timers_.fireDue(); }
 void TForm1::OnMenu(const std::string& item) { Enter([&] { Menu_.click(item); }); }
-void TForm1::OnKeyDown(int key) { Enter([&] { FormKeyDown(key); }); }
-void TForm1::OnKeyUp(int key) { Enter([&] { FormKeyUp(key); }); }
+void TForm1::OnKeyDown(int key) {
+  heldKeys_.press(key);
+  Enter([&] { FormKeyDown(key); });
+}
+
+void TForm1::OnKeyUp(int key) {
+  if (heldKeys_.release(key)) Enter([&] { FormKeyUp(key); });
+}
+
+void TForm1::OnKeysLost() {
+  for (const int key : heldKeys_.takeAll()) Enter([&] { FormKeyUp(key); });
+}
+
+void TForm1::OnPlayerLeft() {
+  OnKeysLost();
+  Enter([this] {
+    // Only a game that really runs: not one paused, nor one whose game-over message is up.
+    const TimerId own = State_.Mode == GameMode::Tetris ? TimerId::Mover : TimerId::SnakMov;
+    if (State_.RunState == Run::Game && Timers_.enabled(own)) N4Click();
+  });
+}
 void TForm1::OnMouseDown() { Enter([this] { FormMouseDown(); }); }
 void TForm1::OnLabelClick(int label) { Enter([&] { label == 1 ? Label1Click() : Label2Click(); }); }
 

@@ -16,6 +16,7 @@
 #include "shell/about_box.h"
 #include "shell/desktop.h"
 #include "shell/event_entry.h"
+#include "shell/held_keys.h"
 #include "shell/menu_model.h"
 #include "shell/timer_table.h"
 #include "shell/virtual_keys.h"
@@ -45,6 +46,13 @@ class TForm1 {
   void OnMenu(const std::string& item);
   void OnKeyDown(int key);
   void OnKeyUp(int key);
+  // The main window lost the keyboard to something other than the program's
+  // own modal windows (an opened menu, say): every key still held gets its
+  // release, in the order the keys went down.
+  void OnKeysLost();
+  // The player turned to another program (the application went inactive):
+  // the held keys are released, then a running game pauses as with Del.
+  void OnPlayerLeft();
   // A mouse button pressed on the window outside the two title labels.
   void OnMouseDown();
   // A left click (press and release) on title label 1 or 2.
@@ -178,6 +186,7 @@ class TForm1 {
   MenuModel Menu_;
   Surface Canvas_;
   Pictures Pictures_;
+  HeldKeys heldKeys_;
   bool saveFailedOnce_ = false;
 
  public:

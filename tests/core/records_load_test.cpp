@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -217,6 +220,46 @@ TEST_F(RecordsLoadFailureTest, AnEmptyFileFailsAtTheFieldSize) {
   EXPECT_FALSE(load());
   expectError("'' is not a valid integer value.");
   EXPECT_EQ(state().FieldSize, 7);
+}
+
+// Things that are no records file, though they stand where it should: each is
+// refused at once, like a missing file, and nothing of it is taken.
+TEST_F(RecordsLoadFailureTest, APipeADeviceOrAHugeFileIsRefusedAtOnce) {
+  namespace fs = std::filesystem;
+  const LineImage good = fileLines();
+  const auto expectRefused = [&](const char* what) {
+    SCOPED_TRACE(what);
+    desktop.messages.clear();
+    EXPECT_FALSE(load());
+    expectError("Cannot open file data.");
+    EXPECT_EQ(state().FieldSize, 7);
+    EXPECT_EQ(options(), "1111111");
+    expectTableAndCursorUntouched();
+    fs::remove("data");
+  };
+  fs::remove("data");
+  ASSERT_EQ(::mkfifo("data", 0600), 0);  // with no writer: opening it to read would wait for one
+  expectRefused("a FIFO");
+  fs::create_symlink("/dev/zero", "data");  // endless bytes
+  expectRefused("a link to a device");
+
+  // A readable records file made larger than 1 MiB with lines it would
+  // otherwise carry over; exactly 1 MiB is still read.
+  LineImage padded = good;
+  padded.set(11, "0000000");
+  padded.set(35, std::string(1024 * 1024 - JoinLines(padded).size(), 'x'));
+  writeLines(padded);
+  ASSERT_EQ(fs::file_size("data"), 1024u * 1024u);
+  desktop.messages.clear();
+  EXPECT_TRUE(load());
+  EXPECT_EQ(options(), "0000000");
+  state().FieldSize = 7;
+  setAllOptions(true);
+  setTable({{"before", "5"}});
+  desktop.cursorVisible = false;
+  padded.set(36, std::string(1024 * 1024, 'x'));
+  writeLines(padded);
+  expectRefused("a 2 MiB file");
 }
 
 }  // namespace

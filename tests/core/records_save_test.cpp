@@ -1,7 +1,10 @@
 // Saving replaces the records file whole or not at all.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+
+#include <csignal>
 
 #include <filesystem>
 #include <fstream>
@@ -129,6 +132,24 @@ TEST_F(RecordsSaveTest, AFailedSaveInLoadingStopsTheLoadBeforeTheCursor) {
   EXPECT_EQ(desktop.messages[0].kind, MessageKind::Warning);
   EXPECT_EQ(desktop.messages[1].text, "Cannot create file data.");
   EXPECT_FALSE(desktop.cursorVisible);
+}
+
+TEST_F(RecordsSaveTest, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
+  write("data", "old content\r\n");
+  // A disk that fills after 512 bytes: write() fails with EFBIG, the signal ignored.
+  rlimit saved {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 512;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = save();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(written);
+  expectCreateError();
+  EXPECT_EQ(contentOf("data"), "old content\r\n");
+  EXPECT_EQ(entries(), std::vector<std::string>{"data"});
 }
 
 }  // namespace

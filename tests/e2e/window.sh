@@ -92,13 +92,15 @@ client_x=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print $4}')
 client_y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
 surface_y=$((client_y + menu_height))
 
-# Place: centred on the 1280 x 1024 screen (the frame's title bar aside).
-centre_x=$((client_x + WIDTH / 2))
-centre_y=$((client_y + HEIGHT / 2))
-if ((centre_x >= 630 && centre_x <= 650 && centre_y >= 497 && centre_y <= 545)); then
-  pass "centred at $centre_x,$centre_y"
+# Place: the frame, title bar included, centred on the 1280 x 1024 screen.
+read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+frame_x=$((client_x - left)) frame_y=$((client_y - top))
+frame_w=$((WIDTH + left + right)) frame_h=$((HEIGHT + top + bottom))
+centre_x=$((2 * frame_x + frame_w)) centre_y=$((2 * frame_y + frame_h))  # twice the centre
+if ((top > 0 && centre_x >= 1278 && centre_x <= 1282 && centre_y >= 1022 && centre_y <= 1026)); then
+  pass "frame ${frame_w}x${frame_h} centred at $((centre_x / 2)),$((centre_y / 2))"
 else
-  fail "window centre at $centre_x,$centre_y, not near the screen's centre"
+  fail "frame ${frame_w}x${frame_h} at $frame_x,$frame_y: its centre is not the screen's"
 fi
 
 # Fixed size: min = max in the size hints, and the window manager keeps it.
@@ -160,6 +162,28 @@ if [[ "$changed" =~ ^[0-9]+$ ]] && ((changed > 200)); then
 else
   fail "Ctrl+Г: the fire picture changed by '$changed' px"
 fi
+
+# F10 opens the first menu, with the Russian layout too; Escape closes it
+# and leaves the arrows to the game. From the open menu the arrows lead to
+# «Рекорды» and Enter opens the records view.
+# Opens a window with `keys`, closes it with Escape, then Down must open nothing.
+opens_then_closes() {
+  local what=$1
+  shift
+  local key
+  for key in "$@"; do  # at a person's pace: each menu is open before the next key
+    xdotool key "$key"
+    sleep 0.3
+  done
+  wait_for 5 popup_open && pass "$* opens $what" || fail "$* opened no $what"
+  xdotool key Escape
+  wait_for 5 only_main_window || fail "Escape did not close the $what"
+  xdotool key Down
+  sleep 0.5
+  only_main_window && pass "after it the arrows are the game's again" || { fail "Down opened a menu"; xdotool key Escape Escape; }
+}
+opens_then_closes "menu" F10
+opens_then_closes "records view" F10 Right Right Return
 
 kill -0 "$vemo" 2>/dev/null || fail "the program ended by itself"
 setxkbmap us

@@ -61,9 +61,11 @@ class Session:
         return self._x(["xdotool", *map(str, args)]).decode()
 
     # --- the program ---
-    def start(self):
+    def start(self, prefix=()):
+        """Starts the program, through `prefix` (a command that ends by
+        executing its arguments, such as setpriv) when one is given."""
         self.log = open(os.path.join(self.work, "vemo.log"), "wb")
-        self.vemo = subprocess.Popen([self.program], cwd=self.work, env=self.env,
+        self.vemo = subprocess.Popen([*prefix, self.program], cwd=self.work, env=self.env,
                                      stdout=self.log, stderr=subprocess.STDOUT)
         self.procs.append(self.vemo)
         self.window = wait_for(self._main_window, 20)

@@ -97,7 +97,10 @@ const vemoPage = {
   beep,
   // A page always has at least 24 bits a pixel; older screens report less.
   screenDepth: () => Math.max(24, screen.colorDepth || 24),
-  setMenu(model) { menu = window.vemoMenu = new MenuBar(menubar, model, (name) => send({ type: 5, text: name })); },
+  setMenu(model) {
+    menu = window.vemoMenu = new MenuBar(menubar, model, (name) => send({ type: 5, text: name }),
+                                         () => send({ type: 12 }));
+  },
   setMenuItem(name, checked, enabled) { menu?.setItem(name, checked, enabled); },
   setPicture(name, rgba, w, h) { pictures.set(name, new ImageData(new Uint8ClampedArray(rgba.buffer), w, h)); },
   showDialog(kind, layout) { menu?.closeAll(); dialogs.showDialog(kind, layout, pictures, send); },

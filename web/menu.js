@@ -33,10 +33,13 @@ function captionNode(caption) {
 }
 
 export class MenuBar {
-  constructor(bar, model, command) {
+  // `command` gets the name of a chosen item; `keysLost` is told when the
+  // menu bar takes the keyboard from the game.
+  constructor(bar, model, command, keysLost) {
     this.bar = bar;
     this.model = model;
     this.command = command;
+    this.keysLost = keysLost;
     this.shortcuts = new Map();
     this.rows = new Map();  // item name -> its row in a menu
     this.tops = [];
@@ -127,6 +130,7 @@ export class MenuBar {
   }
 
   openTop(i, fromKeyboard) {
+    if (!this.active) this.keysLost();
     this.closeMenus();
     const name = this.model.top[i];
     // A top item without a menu is a command of its own.
@@ -198,6 +202,7 @@ export class MenuBar {
   handleKey(event) {
     if (!this.active) {
       if (event.code === 'F10' && !event.ctrlKey && !event.shiftKey && !event.altKey) {
+        this.keysLost();
         this.barIndex = 0;
         this.tops[0].classList.add('highlighted');
         return true;

@@ -25,6 +25,7 @@ enum class EventType {
   DialogClose = 9,   // the close box; text: the edit box
   MessageClosed = 10,
   PlayerLeft = 11,   // the page was hidden or lost the focus
+  KeysLost = 12,     // the menu bar took the keyboard
 };
 
 struct Event {

@@ -1,6 +1,6 @@
 #include "web/page_window.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "records/data_file.h"
 #include "records/records_file.h"
@@ -70,14 +70,8 @@ void PageWindow::step(Handle&& handle) {
 
 void PageWindow::handleMainEvent(const page::Event& event) {
   switch (event.type) {
-    case page::EventType::KeyDown:
-      if (std::find(heldKeys_.begin(), heldKeys_.end(), event.a) == heldKeys_.end()) heldKeys_.push_back(event.a);
-      form_.OnKeyDown(event.a);
-      break;
-    case page::EventType::KeyUp:
-      std::erase(heldKeys_, event.a);
-      form_.OnKeyUp(event.a);
-      break;
+    case page::EventType::KeyDown: form_.OnKeyDown(event.a); break;
+    case page::EventType::KeyUp: form_.OnKeyUp(event.a); break;
     case page::EventType::MouseDown: {
       const int label = TitleLabelAt(event.a, event.b);
       const bool leftButton = event.text == "0";
@@ -93,15 +87,10 @@ void PageWindow::handleMainEvent(const page::Event& event) {
       break;
     }
     case page::EventType::Menu: form_.OnMenu(event.text); break;
-    case page::EventType::PlayerLeft: playerLeft(); break;
+    case page::EventType::KeysLost: form_.OnKeysLost(); break;
+    case page::EventType::PlayerLeft: form_.OnPlayerLeft(); break;
     default: break;
   }
-}
-
-void PageWindow::playerLeft() {
-  // Released in the order they went down, as if the player had let go.
-  for (const int key : std::exchange(heldKeys_, {})) form_.OnKeyUp(key);
-  if (form_.State().RunState == Run::Game) form_.OnMenu(std::string(MenuName(MenuId::N4)));
 }
 
 void PageWindow::close() {

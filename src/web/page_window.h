@@ -7,7 +7,6 @@
 // desktop, while the other timers keep firing.
 
 #include <string>
-#include <vector>
 
 #include "shell/dialog_steps.h"
 #include "shell/form1.h"
@@ -43,15 +42,12 @@ class PageWindow {
   bool handleDialogEvent(Dialog& dialog, const page::Event& event);
   // The page's dialog window, whose edit box held `editText` when the event came.
   DialogWindowSide dialogSide(const Dialog& dialog, const std::string& editText);
-  // The page hid or lost the focus: held keys are released and a game pauses.
-  void playerLeft();
   void close();
   // After every entry into the core: show what changed, keep the records file.
   void afterCore();
   void keepRecords();
 
   TForm1& form_;
-  std::vector<int> heldKeys_;  // in the order they went down
   int pressedLabel_ = 0;       // the title label under a left press still held
   std::string lastFile_;       // the records file's bytes as last kept
   bool closeRequested_ = false;

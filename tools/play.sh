@@ -4,6 +4,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 bash "$root/tools/setup.sh"
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TEST_SEED=OFF >/dev/null
 cmake --build "$root/build" --target vemo -j "$(nproc)"
 exec "$root/build/vemo" "$@"

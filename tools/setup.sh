@@ -14,6 +14,12 @@ packages=(
   desktop-file-utils appstream  # checks of the desktop entry and the metainfo
   dpkg-dev file                 # cpack -G DEB: dpkg-shlibdeps finds the dependencies
 )
+# `setup.sh --web`: what the page's build and tests need instead.
+if [ "${1:-}" = "--web" ]; then
+  packages=(cmake ccache emscripten node-acorn chromium python3-fonttools fonts-liberation2 fonts-urw-base35)
+  # A node installed outside Debian's packages serves as well.
+  command -v npm >/dev/null || packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

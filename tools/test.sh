@@ -18,10 +18,17 @@ run_suite() {
 }
 
 echo "== Build and tests =="
-run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVEMO_TEST_SEED=ON
 echo "== Build and tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   run_suite "$root/build-sanitize" -DCMAKE_BUILD_TYPE=Debug -DVEMO_SANITIZE=ON -DVEMO_BENCH=OFF
 echo "== Fuzzing the reading of the records file (60 s) =="
 VEMO_FUZZ_DIR="$root/build-fuzz" bash "$root/tests/fuzz/run.sh" 60 || status=1
+echo "== The page in headless Chromium =="
+if bash "$root/tools/web.sh" --test; then
+  (cd "$root/tests/web" && npm ci --no-audit --no-fund --loglevel=error &&
+   VEMO_WEB_FIXTURES="$root/build/tests/vemo_web_fixtures" node --test --test-concurrency=1) || status=1
+else
+  status=1
+fi
 exit $status

@@ -8,6 +8,7 @@
 #include "blocks/pieces.h"
 #include "blocks/well.h"
 #include "render/picture.h"
+#include "shell/portable_random.h"
 #include "snake/field_side.h"
 
 namespace vemo {
@@ -84,7 +85,7 @@ struct GameState {
   // The one random generator; reseeded at every reset.
   std::mt19937 Generator;
   // A uniform choice among n: 0..n-1.
-  int Random(int n) { return std::uniform_int_distribution<int>(0, n - 1)(Generator); }
+  int Random(int n) { return DrawBelow(Generator, n); }
 };
 
 }  // namespace vemo

@@ -1,10 +1,23 @@
 // The reset of the game state: at program start and at every falling-block start.
 
 #include <chrono>
+#include <cstdlib>
 
 #include "shell/form1.h"
 
 namespace vemo {
+
+namespace {
+std::mt19937::result_type NewSeed() {
+#ifdef VEMO_TEST_SEED
+  // Test builds only: a seed from the environment deals the same pieces in
+  // every build, so the desktop's surface and the page's can be compared.
+  if (const char* seed = std::getenv("VEMO_TEST_SEED"))
+    return static_cast<std::mt19937::result_type>(std::strtoul(seed, nullptr, 10));
+#endif
+  return static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+}  // namespace
 
 void TForm1::ChooseNextPiece() {
   GameState& s = State_;
@@ -23,8 +36,7 @@ void TForm1::FormCreate() {
   // Kept as it is: the wall is written only down to row 24, one below the
   // floor, and over the floor's own cell in column 10.
   for (int r = -1; r <= 24; ++r) s.Well.set(WellGrid::kWallColumn, r, cell::kWall);
-  s.Generator.seed(static_cast<std::mt19937::result_type>(
-      std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+  s.Generator.seed(NewSeed());
   s.FrameColour = {220, 205, 152};
   s.PieceInPlay = false;
   s.Speed = 0;

@@ -65,26 +65,23 @@ void DialogWindow::showModal() {
 }
 
 void DialogWindow::handle(const std::function<void()>& handler) {
-  pullEditText();
-  enter(handler);
-  pushEditText();
-  if (model_.closeRequested && isVisible()) close();
+  if (RunDialogHandler(form_, model_, side(), handler) && isVisible()) close();
 }
 
-void DialogWindow::enter(const std::function<void()>& handler) {
-  form_.OnDialogEvent(handler);
-  main_.view().updateChanged();
-  main_.timers().armIfChanged();
-}
-
-void DialogWindow::pullEditText() {
-  if (edit_) model_.Edit1 = edit_->text().toStdString();
-}
-
-void DialogWindow::pushEditText() {
-  if (!edit_) return;
-  const QString text = QString::fromStdString(model_.Edit1);
-  if (text != edit_->text()) edit_->setText(text);
+DialogWindowSide DialogWindow::side() {
+  DialogWindowSide side;
+  if (edit_) {
+    side.editText = [this] { return edit_->text().toStdString(); };
+    side.setEditText = [this](const std::string& utf8) {
+      const QString text = QString::fromStdString(utf8);
+      if (text != edit_->text()) edit_->setText(text);
+    };
+  }
+  side.afterHandler = [this] {
+    main_.view().updateChanged();
+    main_.timers().armIfChanged();
+  };
+  return side;
 }
 
 const QObject* DialogWindow::keyReceiver() const {
@@ -99,20 +96,12 @@ void DialogWindow::showEvent(QShowEvent* event) {
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
   model_.closeRequested = false;
-  enter([this] { model_.FormShow(); });
-  pushEditText();
+  RunDialogHandler(form_, model_, side(), [this] { model_.FormShow(); });
   for (const auto& update : updates_) update();
   if (edit_) edit_->setFocus();
 }
 
-void DialogWindow::closeEvent(QCloseEvent* event) {
-  model_.closeRequested = false;
-  bool allowed = false;
-  pullEditText();
-  enter([&] { allowed = model_.FormCloseQuery(); });
-  pushEditText();
-  event->setAccepted(allowed);
-}
+void DialogWindow::closeEvent(QCloseEvent* event) { event->setAccepted(QueryDialogClose(form_, model_, side())); }
 
 void DialogWindow::mousePressEvent(QMouseEvent* event) {
   event->accept();

@@ -11,6 +11,7 @@
 #include <QDialog>
 
 #include "shell/dialog.h"
+#include "shell/dialog_steps.h"
 #include "shell/dialog_layout.h"
 
 class QLineEdit;
@@ -57,11 +58,9 @@ class DialogWindow : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Runs a handler through the event entry, then lets the main window show
-  // what changed and re-arm its timers.
-  void enter(const std::function<void()>& handler);
-  void pullEditText();
-  void pushEditText();
+  // The edit box and the main window's repaint and timers, for the steps
+  // every desktop takes with a dialog's events.
+  DialogWindowSide side();
   // The widget a key press goes to first: the focused one, else the window.
   const QObject* keyReceiver() const;
 

@@ -12,10 +12,6 @@
 
 namespace vemo::desktop {
 
-namespace {
-bool Inside(const Rect& r, QPoint p) { return p.x() >= r.left && p.x() < r.right && p.y() >= r.top && p.y() < r.bottom; }
-}  // namespace
-
 QPoint SurfacePixelAt(QPointF position) {
   return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
 }
@@ -24,11 +20,7 @@ void UseWholeScaleFactors() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
 }
 
-int LabelAt(QPoint point) {
-  if (Inside(kLabel1Rect, point)) return 1;
-  if (Inside(kLabel2Rect, point)) return 2;
-  return 0;
-}
+int LabelAt(QPoint point) { return TitleLabelAt(point.x(), point.y()); }
 
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
   setFixedSize(surface.width(), surface.height());

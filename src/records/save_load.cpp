@@ -1,6 +1,8 @@
 // Saving the records table, the options and the field size to the records
 // file, and loading them back with the tamper check.
 
+#include <random>
+
 #include "records/data_file.h"
 #include "records/records_file.h"
 #include "shell/form1.h"
@@ -12,11 +14,24 @@ constexpr const char* kCheatWarning = "Внимание!!! Засечён ЛАМ
 }
 
 void TForm1::SaveData() {
+  if (State_.FieldSize == 0) State_.FieldSize = kDefaultFieldSize;
+  BuildFileImage(FileImage, [this](int n) { return State_.Random(n); });
+  ReplaceFile(kRecordsFileName, JoinLines(FileImage));
+}
+
+void TForm1::BuildFileImage(LineImage& image, const RandomDraw& draw) const {
   OptionFlags options{};
   for (std::size_t i = 0; i < options.size(); ++i) options[i] = Menu_.checked(kOptionItems[i]);
-  if (State_.FieldSize == 0) State_.FieldSize = kDefaultFieldSize;
-  BuildImage(FileImage, Form2.Rows(), options, State_.FieldSize, [this](int n) { return State_.Random(n); });
-  ReplaceFile(kRecordsFileName, JoinLines(FileImage));
+  const std::int32_t fieldSize = State_.FieldSize == 0 ? kDefaultFieldSize : State_.FieldSize;
+  BuildImage(image, Form2.Rows(), options, fieldSize, draw);
+}
+
+std::string TForm1::RecordsFileBytes() const {
+  // A copy of the generator: taking the bytes leaves the game's own draws as they were.
+  std::mt19937 generator = State_.Generator;
+  LineImage image = FileImage;
+  BuildFileImage(image, [&](int n) { return DrawBelow(generator, n); });
+  return JoinLines(image);
 }
 
 // Each step that succeeds stays applied when a later one fails.

@@ -10,6 +10,7 @@
 #include "records/line_image.h"
 #include "records/name_dialog.h"
 #include "records/records_view.h"
+#include "records/score_run.h"
 #include "render/pictures.h"
 #include "render/surface.h"
 #include "shell/about_box.h"
@@ -26,6 +27,12 @@ namespace vemo {
 // The two labels of the title layer, in client-area pixels.
 inline constexpr Rect kLabel1Rect{12, 8, 12 + 622, 8 + 358};
 inline constexpr Rect kLabel2Rect{8, 392, 8 + 625, 392 + 57};
+
+// The title label (1 or 2) under a client-area pixel, or 0.
+constexpr int TitleLabelAt(int x, int y) {
+  auto inside = [x, y](const Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
+  return inside(kLabel1Rect) ? 1 : inside(kLabel2Rect) ? 2 : 0;
+}
 
 class TForm1 {
  public:
@@ -143,6 +150,9 @@ class TForm1 {
   void InsertRecord();
   void SaveData();
   void LoadData();
+  // The bytes SaveData would write now, built without touching the game or
+  // the file: for a front end that must keep them at a moment's notice.
+  std::string RecordsFileBytes() const;
 
  private:
   void StartTetris(int speed);
@@ -163,6 +173,7 @@ class TForm1 {
   bool NextPieceOn() const { return Menu_.checked(MenuId::N11); }
   bool AnimationOn() const { return Menu_.checked(MenuId::N31); }
   void ChooseNextPiece();
+  void BuildFileImage(LineImage& image, const RandomDraw& draw) const;
   // The snake game's own steps.
   void StartSnake(int speed);
   void SnakeFrame();

@@ -1,0 +1,114 @@
+// Measurements of the page in headless Chromium (figures in the README):
+//   node bench/web.mjs [runs]      after bash tools/web.sh --build (npm ci in tests/web first)
+// - the bytes of a first visit: every file the page loads, each at its gzip -9 size;
+// - navigation to the title layer on the canvas (median of `runs` fresh loads);
+// - an Up press to the canvas pixels it changes, and the fall period at speed 5;
+// - the page's main-thread CPU idle at the ready screen and during a game at speed 5.
+import zlib from 'node:zlib';
+import { start, clickSurface } from '../tests/web/browser.js';
+
+const runs = Number(process.argv[2] ?? 9);
+const median = (xs) => { const s = [...xs].sort((a, b) => a - b); return s[Math.floor(s.length / 2)]; };
+const percentile = (xs, p) => { const s = [...xs].sort((a, b) => a - b); return s[Math.min(s.length - 1, Math.floor(s.length * p))]; };
+const fmt = (x) => x.toFixed(2);
+
+// Notes the time of every canvas update, and for each whether the piece in
+// the well moved (the box of pixels differing from the empty well).
+const probe = () => {
+  const put = CanvasRenderingContext2D.prototype.putImageData;
+  window.benchPuts = [];
+  window.benchFalls = [];
+  let lastTop = null;
+  CanvasRenderingContext2D.prototype.putImageData = function (...args) {
+    put.apply(this, args);
+    const now = performance.now();
+    benchPuts.push(now);
+    if (!window.benchEmpty) return;
+    const data = this.getImageData(51, 40, 150, 375).data;
+    let top = null;
+    for (let i = 0; i < data.length && top === null; i += 4) {
+      if (data[i] !== benchEmpty[i] || data[i + 1] !== benchEmpty[i + 1] || data[i + 2] !== benchEmpty[i + 2]) top = Math.floor(i / 4 / 150);
+    }
+    if (top !== null && lastTop !== null && top > lastTop) benchFalls.push(now);
+    lastTop = top;
+  };
+};
+
+async function cpuShare(page, ms) {
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Performance.enable');
+  const busy = async () => (await cdp.send('Performance.getMetrics')).metrics.find((m) => m.name === 'TaskDuration').value;
+  const before = await busy();
+  const t0 = Date.now();
+  await page.waitForTimeout(ms);
+  const after = await busy();
+  return (after - before) / ((Date.now() - t0) / 1000) * 100;
+}
+
+async function readyScreen(page) {
+  await page.waitForFunction(() => window.benchPuts?.length > 0);
+  await clickSurface(page, 600, 380);
+  await page.waitForTimeout(2000);
+}
+
+const browser = await start();
+try {
+  // First visit: what is fetched, compressed as a server would.
+  const page = await browser.page();
+  const sizes = new Map();
+  page.on('response', async (response) => {
+    try { sizes.set(new URL(response.url()).pathname, zlib.gzipSync(await response.body(), { level: 9 }).length); } catch {}
+  });
+  await page.reload();
+  await page.waitForTimeout(1500);
+  let total = 0;
+  console.log('First visit, gzip -9 bytes:');
+  for (const [file, size] of [...sizes].sort()) { console.log(`  ${file.padEnd(40)} ${size}`); total += size; }
+  console.log(`  total ${total} bytes (${(total / 1024).toFixed(0)} KiB)`);
+  await page.context().close();
+
+  // Navigation to the title layer: the first canvas update, from the navigation's start.
+  const loads = [];
+  for (let i = 0; i < runs; i++) {
+    const context = await browser.browser.newContext();
+    await context.addInitScript(probe);
+    const p = await context.newPage();
+    await p.goto(browser.url);
+    loads.push(await p.evaluate(() => new Promise((resolve) => {
+      const check = () => (window.benchPuts?.length ? resolve(benchPuts[0]) : setTimeout(check, 5));
+      check();
+    })));
+    await context.close();
+  }
+  console.log(`Navigation to the title layer: median ${fmt(median(loads))} ms, min ${fmt(Math.min(...loads))}, max ${fmt(Math.max(...loads))} (${runs} loads)`);
+
+  // A game at speed 5: CPU idle first, then Up presses, then the fall period.
+  const context = await browser.browser.newContext();
+  await context.addInitScript(probe);
+  const game = await context.newPage();
+  await game.goto(browser.url);
+  await readyScreen(game);
+  console.log(`CPU of the page idle at the ready screen: ${fmt(await cpuShare(game, 10000))} % of a core (10 s)`);
+  await game.evaluate(() => { window.benchEmpty = document.getElementById('screen').getContext('2d').getImageData(51, 40, 150, 375).data; });
+  await game.keyboard.press('F5');
+  await game.evaluate(() => {
+    window.benchUps = [];
+    document.addEventListener('keydown', (e) => { if (e.code === 'ArrowUp') benchUps.push([e.timeStamp, benchPuts.length]); }, true);
+  });
+  for (let i = 0; i < 40; i++) {
+    await game.keyboard.press('ArrowUp');
+    await game.waitForTimeout(120);
+  }
+  const ups = await game.evaluate(() => benchUps.map(([t, n]) => (benchPuts[n] ?? NaN) - t).filter((d) => d >= 0));
+  console.log(`Up press to the changed canvas: median ${fmt(median(ups))} ms, p95 ${fmt(percentile(ups, 0.95))}, max ${fmt(Math.max(...ups))} (${ups.length} presses)`);
+  await game.keyboard.press('F5');
+  await game.evaluate(() => { benchFalls.length = 0; });
+  const cpu = await cpuShare(game, 10000);
+  const falls = await game.evaluate(() => benchFalls.slice());
+  const periods = falls.slice(1).map((t, i) => t - falls[i]).filter((d) => d > 50 && d < 200);
+  console.log(`Fall period at speed 5: median ${fmt(median(periods))} ms, p95 ${fmt(percentile(periods, 0.95))}, min ${fmt(Math.min(...periods))}, max ${fmt(Math.max(...periods))} (${periods.length} steps)`);
+  console.log(`CPU of the page during a game at speed 5: ${fmt(cpu)} % of a core (10 s)`);
+  await context.close();
+} finally {
+  await browser.stop();
+}

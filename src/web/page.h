@@ -1,0 +1,73 @@
+#pragma once
+// The page around the program: the calls the C++ side makes into the page's
+// script (web/vemo.js). Each is one step the page takes at once, except
+// wait() and sleepUntil(), which hand control to the browser (an Asyncify
+// sleep) and come back when the time has come or the page has queued an event.
+
+#include <cstdint>
+#include <string>
+
+#include "render/surface.h"
+
+namespace vemo::web::page {
+
+// What the page queues for the program, one at a time.
+enum class EventType {
+  None = 0,
+  KeyDown = 1,       // a: the key's virtual-key code
+  KeyUp = 2,         // a: the key's virtual-key code
+  MouseDown = 3,     // a, b: the surface pixel; text: the button, "0" the left one
+  MouseUp = 4,       // a, b: the surface pixel; a left button
+  Menu = 5,          // text: the item's name
+  DialogKey = 6,     // a: the key; text: the edit box
+  DialogMouse = 7,   // text: the edit box
+  DialogButton = 8,  // text: the edit box
+  DialogClose = 9,   // the close box; text: the edit box
+  MessageClosed = 10,
+  PlayerLeft = 11,   // the page was hidden or lost the focus
+  KeysLost = 12,     // the menu bar took the keyboard
+};
+
+struct Event {
+  EventType type = EventType::None;
+  int a = 0;
+  int b = 0;
+  std::string text;
+};
+
+// Waits until an event is queued or the clock reaches untilMs (never, when
+// negative); returns the event or one of type None.
+Event Wait(double untilMs);
+// The next queued event, if any, without waiting.
+Event Take();
+// Gives the browser the chance to paint, then waits until untilMs.
+void SleepUntil(double untilMs);
+double NowMs();
+
+// Shows the surface's pixels inside `r` on the canvas.
+void Blit(const Surface& surface, Rect r);
+void SetCaption(const std::string& text);
+void SetCursorVisible(bool visible);
+void Beep();
+int ScreenDepth();
+
+// The menu bar and the dialog windows, from JSON descriptions.
+void SetMenu(const std::string& json);
+void SetMenuItem(const std::string& name, bool checked, bool enabled);
+void SetPicture(const std::string& name, const std::uint8_t* rgba, int width, int height);
+void ShowDialog(const std::string& kind, const std::string& json);
+void SetEditText(const std::string& text);
+void HideDialog();
+void ShowMessage(const std::string& kind, const std::string& text);
+
+// Draws text into an 8-bit mask of box's size (255 ink, 0 none) and returns
+// the part of the box the text takes.
+Rect TextMask(Rect box, const std::string& utf8, const std::string& family, int pixelHeight, bool bold,
+              bool centred, bool wordWrap, std::uint8_t* mask);
+
+// The records file kept by the page, and the program's way of keeping it.
+void StoreRecords(const std::string& bytes);
+// The program ended without a close (the display check failed).
+void Ended();
+
+}  // namespace vemo::web::page

@@ -1,0 +1,182 @@
+#include "web/page_window.h"
+
+#include <utility>
+
+#include "records/data_file.h"
+#include "records/records_file.h"
+#include "web/page_json.h"
+
+namespace vemo::web {
+
+namespace {
+
+const char* MessageKindName(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Information: return "information";
+    case MessageKind::Warning: return "warning";
+    case MessageKind::Error: return "error";
+  }
+  return "";
+}
+
+bool IsDialogEvent(page::EventType type) {
+  return type == page::EventType::DialogKey || type == page::EventType::DialogMouse ||
+         type == page::EventType::DialogButton || type == page::EventType::DialogClose;
+}
+
+}  // namespace
+
+PageWindow::PageWindow(TForm1& form) : form_(form) {
+  page::SetMenu(MenuJson(form_.Menu()));
+  form_.Menu().setChangeListener(
+      [](const MenuItem& item) { page::SetMenuItem(item.name, item.checked, item.enabled); });
+  const Picture& icon = form_.AboutBox.ProgramIcon;
+  std::vector<std::uint8_t> rgba;
+  for (int y = 0; y < icon.height; ++y) {
+    for (int x = 0; x < icon.width; ++x) {
+      const Rgb c = icon.at(x, y);
+      rgba.insert(rgba.end(), {c.r, c.g, c.b, 255});
+    }
+  }
+  page::SetPicture("ProgramIcon", rgba.data(), icon.width, icon.height);
+  try {
+    lastFile_ = ReadWholeFile(kRecordsFileName);
+  } catch (const PlatformError&) {
+  }
+}
+
+bool PageWindow::run() {
+  form_.OnShow();
+  afterCore();
+  while (!closed_ && !quit_) {
+    step([this](const page::Event& event) { handleMainEvent(event); });
+    if (closeRequested_) close();
+  }
+  form_.Menu().setChangeListener({});
+  return closed_;
+}
+
+template <typename Handle>
+void PageWindow::step(Handle&& handle) {
+  const std::optional<std::int64_t> due = form_.Timers().nextDueUs();
+  const page::Event event = page::Wait(due ? static_cast<double>(*due) / 1000.0 : -1.0);
+  if (event.type != page::EventType::None) handle(event);
+  afterCore();
+  if (const auto next = form_.Timers().nextDueUs(); next && *next <= form_.Host().nowUs()) {
+    form_.OnTimers();
+    afterCore();
+  }
+}
+
+void PageWindow::handleMainEvent(const page::Event& event) {
+  switch (event.type) {
+    case page::EventType::KeyDown: form_.OnKeyDown(event.a); break;
+    case page::EventType::KeyUp: form_.OnKeyUp(event.a); break;
+    case page::EventType::MouseDown: {
+      const int label = TitleLabelAt(event.a, event.b);
+      const bool leftButton = event.text == "0";
+      if (label == 0)
+        form_.OnMouseDown();
+      else if (leftButton)
+        pressedLabel_ = label;
+      break;
+    }
+    case page::EventType::MouseUp: {
+      const int pressed = std::exchange(pressedLabel_, 0);
+      if (pressed != 0 && TitleLabelAt(event.a, event.b) == pressed) form_.OnLabelClick(pressed);
+      break;
+    }
+    case page::EventType::Menu: form_.OnMenu(event.text); break;
+    case page::EventType::KeysLost: form_.OnKeysLost(); break;
+    case page::EventType::PlayerLeft: form_.OnPlayerLeft(); break;
+    default: break;
+  }
+}
+
+void PageWindow::close() {
+  closeRequested_ = false;
+  present();
+  if (form_.OnCloseQuery()) closed_ = true;
+  afterCore();
+}
+
+void PageWindow::present() {
+  const Rect changed = form_.Canvas().takeChanged();
+  if (!changed.empty()) page::Blit(form_.Canvas(), changed);
+}
+
+void PageWindow::afterCore() {
+  present();
+  keepRecords();
+}
+
+void PageWindow::keepRecords() {
+  std::string bytes;
+  try {
+    bytes = ReadWholeFile(kRecordsFileName);
+  } catch (const PlatformError&) {
+    return;
+  }
+  if (bytes == lastFile_) return;
+  lastFile_ = std::move(bytes);
+  page::StoreRecords(lastFile_);
+}
+
+void PageWindow::messageBox(MessageKind kind, const std::string& text) {
+  present();
+  page::ShowMessage(MessageKindName(kind), text);
+  bool open = true;
+  while (open && !quit_) {
+    step([&open](const page::Event& event) {
+      if (event.type == page::EventType::MessageClosed) open = false;
+    });
+  }
+}
+
+DialogWindowSide PageWindow::dialogSide(const Dialog& dialog, const std::string& editText) {
+  DialogWindowSide side;
+  if (dialog.kind() == DialogKind::NameEntry || dialog.kind() == DialogKind::FieldSize) {
+    side.editText = [editText] { return editText; };
+    side.setEditText = [](const std::string& text) { page::SetEditText(text); };
+  }
+  side.afterHandler = [this] { afterCore(); };
+  return side;
+}
+
+void PageWindow::runModal(Dialog& dialog) {
+  present();
+  page::ShowDialog(DialogKindName(dialog.kind()), DialogJson(form_, dialog));
+  dialog.closeRequested = false;
+  RunDialogHandler(form_, dialog, dialogSide(dialog, {}), [&dialog] { dialog.FormShow(); });
+  bool open = true;
+  while (open && !quit_) {
+    step([&](const page::Event& event) {
+      if (IsDialogEvent(event.type)) open = !handleDialogEvent(dialog, event);
+    });
+  }
+  page::HideDialog();
+}
+
+bool PageWindow::handleDialogEvent(Dialog& dialog, const page::Event& event) {
+  const DialogWindowSide side = dialogSide(dialog, event.text);
+  bool closeAsked = false;
+  switch (event.type) {
+    case page::EventType::DialogKey:
+      closeAsked = RunDialogHandler(form_, dialog, side, [&dialog, key = event.a] { dialog.KeyDown(key); });
+      break;
+    case page::EventType::DialogMouse:
+      closeAsked = RunDialogHandler(form_, dialog, side, [&dialog] { dialog.FormMouseDown(); });
+      break;
+    case page::EventType::DialogButton:
+      // The about box's OK button is the one button of the dialogs.
+      if (dialog.kind() == DialogKind::About)
+        closeAsked = RunDialogHandler(form_, dialog, side, [this] { form_.AboutBox.OKButtonClick(); });
+      break;
+    case page::EventType::DialogClose: return QueryDialogClose(form_, dialog, side);
+    default: break;
+  }
+  // The edit box shows the model's text by now.
+  return closeAsked && QueryDialogClose(form_, dialog, dialogSide(dialog, dialog.Edit1));
+}
+
+}  // namespace vemo::web

@@ -1,0 +1,40 @@
+#pragma once
+// The core's desktop in the browser: clock, caption, cursor, sound and text
+// through the page; message boxes, modal dialogs and closing through the
+// main window's event loop.
+
+#include "shell/desktop.h"
+
+namespace vemo::web {
+
+class PageWindow;
+
+class WebDesktop final : public Desktop {
+ public:
+  // The window is made after the core, which needs the desktop first.
+  void attach(PageWindow* window) { window_ = window; }
+
+  std::int64_t nowUs() const override;
+  void sleepUntilUs(std::int64_t us) override;
+  void presentNow() override;
+
+  void setCaption(const std::string& text) override;
+  void setCursorVisible(bool visible) override;
+  void playInformationSound() override;
+  int screenDepth() const override;
+  // Qt's Fusion window colour, which the desktop program shows.
+  Rgb menuColour() const override { return {239, 239, 239}; }
+
+  void messageBox(MessageKind kind, const std::string& text) override;
+  void showModal(Dialog& dialog) override;
+  void requestClose() override;
+  void quitNow() override;
+
+  void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
+                TextLayout layout) override;
+
+ private:
+  PageWindow* window_ = nullptr;
+};
+
+}  // namespace vemo::web

@@ -1,0 +1,60 @@
+// Headless Chromium on the built page: a local static server, a fresh
+// browser profile per launch, and helpers to read the canvas.
+import { chromium } from 'playwright-core';
+import path from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { serve } from '../../tools/serve.mjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+export const site = process.env.VEMO_SITE ?? path.join(root, 'build-web/site');
+
+export async function start() {
+  const server = await serve(site);
+  const browser = await chromium.launch({
+    executablePath: process.env.VEMO_CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+           '--disable-sync', '--no-first-run', '--disable-quic'],
+  });
+  const url = `http://127.0.0.1:${server.address().port}/`;
+  return {
+    url, browser,
+    // A fresh profile's page; `records`: the records file the origin keeps before the first visit.
+    async page(query = '', records = null) {
+      const context = await browser.newContext({ viewport: { width: 800, height: 620 } });
+      const page = await context.newPage();
+      page.on('pageerror', (e) => console.error('page error:', e));
+      page.on('console', (m) => { if (m.type() === 'error') console.error('console:', m.text()); });
+      if (records !== null) {
+        // A file of the same origin without the program, which would keep its own records on leaving.
+        await page.goto(url + 'style.css');
+        await page.evaluate((bytes) => localStorage.setItem('vemo.data', bytes), records);
+      }
+      await page.goto(url + query);
+      return page;
+    },
+    async stop() { await browser.close(); server.close(); },
+  };
+}
+
+// The canvas's RGBA bytes inside a rectangle, read in one go.
+export async function canvasPixels(page, x, y, w, h) {
+  const encoded = await page.evaluate(([x, y, w, h]) => {
+    const data = document.getElementById('screen').getContext('2d').getImageData(x, y, w, h).data;
+    let binary = '';
+    for (let i = 0; i < data.length; i += 0x8000) binary += String.fromCharCode.apply(null, data.subarray(i, i + 0x8000));
+    return btoa(binary);
+  }, [x, y, w, h]);
+  return Buffer.from(encoded, 'base64');
+}
+
+export async function pixel(page, x, y) {
+  const d = await canvasPixels(page, x, y, 1, 1);
+  return [d[0], d[1], d[2]];
+}
+
+// A click on the surface at a surface pixel.
+export async function clickSurface(page, x, y) {
+  const box = await page.locator('#screen').boundingBox();
+  await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
+}

@@ -1,0 +1,268 @@
+// The page in headless Chromium with real key and mouse events: what a player
+// sees and does, checked against the desktop build's core where pixels count.
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { start, canvasPixels, clickSurface } from './browser.js';
+
+const fixtures = process.env.VEMO_WEB_FIXTURES;  // build/tests/vemo_web_fixtures
+const seed = '4242';
+const title = [239, 239, 239];  // the window's own colour under the title
+const label1 = { left: 12, top: 8, right: 634, bottom: 366 };
+const label2 = { left: 8, top: 392, right: 633, bottom: 449 };
+const well = { x: 51, y: 40, w: 150, h: 375 };  // inside the well's frame, whose pattern runs
+const cell = 15;
+
+let browser;
+before(async () => { browser = await start(); });
+after(async () => { await browser?.stop(); });
+
+async function waitFor(what, check, timeoutMs = 5000) {
+  const end = Date.now() + timeoutMs;
+  for (;;) {
+    const value = await check();
+    if (value) return value;
+    if (Date.now() > end) assert.fail(`timed out waiting for ${what}`);
+    await new Promise((r) => setTimeout(r, 20));
+  }
+}
+
+async function whole(page) { return canvasPixels(page, 0, 0, 639, 476); }
+
+// Past the title: a click, the wipe that uncovers the background, and the
+// well's frame drawn a quarter second later.
+async function readyScreen(page) {
+  await waitFor('the title layer', async () => (await canvasPixels(page, 1, 1, 1, 1))[0] === title[0]);
+  await clickSurface(page, 600, 380);
+  const uncovered = async (x, y) => (await canvasPixels(page, x, y, 1, 1))[0] !== title[0];
+  // Odd rows are uncovered from the left, even rows from the right: these last.
+  await waitFor('the wipe', async () => (await uncovered(638, 1)) && (await uncovered(0, 474)), 8000);
+  // The frame's colour in the left wall: the ready screen is complete.
+  await waitFor('the well', async () => {
+    const wall = await canvasPixels(page, 45, 100, 6, 100);
+    for (let i = 0; i < wall.length; i += 4) if (wall[i] === 220 && wall[i + 1] === 205 && wall[i + 2] === 152) return true;
+    return false;
+  });
+}
+
+// The box of well pixels that differ from `empty`: the piece in play.
+function pieceBox(now, empty) {
+  let box = null;
+  for (let y = well.y; y < well.y + well.h; y++) {
+    for (let x = well.x; x < well.x + well.w; x++) {
+      const i = (y * 639 + x) * 4;
+      if (now[i] === empty[i] && now[i + 1] === empty[i + 1] && now[i + 2] === empty[i + 2]) continue;
+      box ??= { left: x, top: y, right: x, bottom: y };
+      box.left = Math.min(box.left, x); box.right = Math.max(box.right, x);
+      box.top = Math.min(box.top, y); box.bottom = Math.max(box.bottom, y);
+    }
+  }
+  return box;
+}
+
+const paused = (page) => page.evaluate(() => vemoMenu.model.items.N4.checked);
+
+// A falling-block game at speed 1, started and paused at once.
+async function pausedGame(page) {
+  await readyScreen(page);
+  const empty = await whole(page);
+  await page.keyboard.press('F1');
+  await page.keyboard.press('Delete');
+  await waitFor('the pause', () => paused(page));
+  return empty;
+}
+
+test('the title layer: two colours, the name and the hint in their labels', async () => {
+  const page = await browser.page();
+  await waitFor('the title layer', async () => (await canvasPixels(page, 1, 1, 1, 1))[0] === title[0]);
+  const px = await whole(page);
+  let inLabels = 0, outside = 0, other = 0;
+  for (let y = 0; y < 476; y++) {
+    for (let x = 0; x < 639; x++) {
+      const i = (y * 639 + x) * 4;
+      const black = px[i] === 0 && px[i + 1] === 0 && px[i + 2] === 0;
+      if (!black && !(px[i] === title[0] && px[i + 1] === title[1] && px[i + 2] === title[2])) other++;
+      if (!black) continue;
+      const inside = (r) => x >= r.left && x < r.right && y >= r.top && y < r.bottom;
+      if (inside(label1) || inside(label2)) inLabels++; else outside++;
+    }
+  }
+  assert.equal(other, 0, 'only black text on the window colour');
+  assert.equal(outside, 0, 'no ink outside the two labels');
+  assert.ok(inLabels > 20000, `the big name and the hint are drawn (${inLabels} black pixels)`);
+  assert.equal(await page.title(), 'Vemo');
+  await page.context().close();
+});
+
+test('F1 deals the same first piece and preview as the desktop build, pixel for pixel', { skip: !fixtures }, async () => {
+  const page = await browser.page(`?seed=${seed}`);
+  await pausedGame(page);
+  const ppm = execFileSync(fixtures, ['surface'], { env: { ...process.env, VEMO_TEST_SEED: seed } });
+  const header = '/P6\n639 476\n255\n'.length - 1;
+  const desktop = ppm.subarray(header);
+  const page_ = await whole(page);
+  const differing = [];
+  for (let p = 0; p < 639 * 476; p++) {
+    if (page_[p * 4] !== desktop[p * 3] || page_[p * 4 + 1] !== desktop[p * 3 + 1] ||
+        page_[p * 4 + 2] !== desktop[p * 3 + 2]) differing.push([p % 639, Math.floor(p / 639)]);
+  }
+  assert.deepEqual(differing.slice(0, 5), [], `every pixel of the canvas equals the desktop surface (${differing.length} differ)`);
+  assert.equal(await page.locator('#caption').textContent(), 'Vemo score : 0');
+  await page.context().close();
+});
+
+test('Right, held Down and Del move, drop and pause the piece', async () => {
+  const page = await browser.page();
+  const empty = await pausedGame(page);
+  const at = async () => pieceBox(await whole(page), empty);
+
+  const first = await at();
+  assert.ok(first, 'the piece shows in the well');
+  await page.waitForTimeout(1200);
+  assert.deepEqual(await at(), first, 'paused: the piece stays where it is');
+
+  await page.keyboard.press('Delete');
+  await waitFor('the resume', async () => !(await paused(page)));
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Delete');
+  await waitFor('the pause', () => paused(page));
+  const moved = await at();
+  assert.equal(moved.left - first.left, cell, 'a tap of Right moves one column');
+  assert.equal(moved.right - first.right, cell);
+
+  await page.keyboard.press('Delete');
+  await page.keyboard.down('ArrowDown');
+  await page.waitForTimeout(80);
+  await page.keyboard.down('ArrowDown');  // the browser's repeat: a press with no release between
+  await page.waitForTimeout(60);
+  await page.keyboard.up('ArrowDown');
+  const dropped = await at();
+  await page.waitForTimeout(350);
+  const after = await at();
+  assert.ok(dropped.top - moved.top >= 4 * cell, `held Down drops fast (${dropped.top - moved.top} px)`);
+  assert.ok(after.top - dropped.top <= cell, `and stops at its release (${after.top - dropped.top} px)`);
+  await page.context().close();
+});
+
+test('the field-size dialog: an invalid number shows the error box, then a 12 x 12 snake game', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  await page.keyboard.press('Control+r');
+  const dialog = page.locator('.window[data-kind=fieldSize]');
+  await dialog.waitFor();
+  await page.keyboard.type('abc');
+  await page.keyboard.press('Enter');
+  const error = page.locator('.window.message[data-kind=error]');
+  await error.waitFor();
+  assert.equal(await error.locator('.text').textContent(), "'abc' is not a valid integer value.");
+  assert.equal(await error.locator('.titlebar span').textContent(), 'Vemo');
+  await page.keyboard.press('Enter');
+  await error.waitFor({ state: 'detached' });
+  assert.ok(await dialog.isVisible(), 'the dialog stays open after the error');
+  await page.locator('.window[data-kind=fieldSize] input').fill('');
+  await page.keyboard.type('12');
+  await page.keyboard.press('Enter');
+  await dialog.waitFor({ state: 'detached' });
+  const before = await whole(page);
+  await page.keyboard.press('Shift+F1');
+  await waitFor('the snake field', async () => !(await whole(page)).equals(before));
+  const kept = await page.evaluate(() => { Module._vemo_keep_records(); return localStorage.getItem('vemo.data'); });
+  assert.equal(kept.split('\r\n')[12], '12', 'the records file keeps the side 12');
+  await page.context().close();
+});
+
+test('the records view shows the table and closes on any key', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  await page.click('#menubar .top[data-name=N32]');
+  const view = page.locator('.window[data-kind=records]');
+  await view.waitFor();
+  assert.equal(await view.locator('.titlebar span').textContent(), 'Рекорды');
+  const texts = await view.locator('.label').allTextContents();
+  assert.deepEqual(texts.slice(0, 10), ['1', '2', '3', '4', '5', '6', '7', '8', '9', '10']);
+  assert.ok(texts.slice(10, 20).every((t) => t === '----------'));
+  assert.ok(texts.slice(20).every((t) => t === '0'));
+  await page.keyboard.press('x');
+  await view.waitFor({ state: 'detached' });
+  await page.context().close();
+});
+
+test('a finished game with a high enough score asks for a name, kept after a reload', { skip: !fixtures }, async () => {
+  const page = await browser.page('', execFileSync(fixtures, ['records']).toString('latin1'));
+  await readyScreen(page);
+  await page.keyboard.press('F5');
+  const over = page.locator('.window.message[data-kind=information]');
+  // Every piece dropped at once until the pile reaches the top.
+  while (!(await over.isVisible())) {
+    await page.keyboard.down('ArrowDown');
+    await page.waitForTimeout(250);
+    await page.keyboard.up('ArrowDown');
+  }
+  await page.keyboard.press('Enter');
+  const name = page.locator('.window[data-kind=name]');
+  await name.waitFor();
+  await page.keyboard.type('Тестер');
+  await page.keyboard.press('Enter');
+  const view = page.locator('.window[data-kind=records]');
+  await view.waitFor();
+  await page.keyboard.press('x');
+  await page.reload();
+  await readyScreen(page);
+  await page.click('#menubar .top[data-name=N32]');
+  await view.waitFor();
+  const texts = await view.locator('.label').allTextContents();
+  assert.equal(texts[10], 'Тестер', 'the name heads the table after the reload');
+  await page.context().close();
+});
+
+test('every shortcut reaches the game and none does the browser\'s own action', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  await page.evaluate(() => {
+    window.vemoSeen = [];
+    window.addEventListener('keydown', (e) => vemoSeen.push([e.code, e.ctrlKey, e.shiftKey, e.defaultPrevented]));
+  });
+  const keys = ['F1', 'F2', 'F3', 'F4', 'F5', 'Control+F1', 'Control+F2', 'Control+F3', 'Control+F5',
+                'Shift+F1', 'Shift+F2', 'Shift+F3', 'Shift+F4', 'Shift+F5', 'Control+r', 'Control+u', 'Control+s',
+                'Control+q', 'Control+c', 'Control+a', 'Control+g', 'Delete'];
+  for (const key of keys) await page.keyboard.press(key);
+  const seen = await page.evaluate(() => vemoSeen.filter(([code]) => !code.startsWith('Control') && !code.startsWith('Shift')));
+  assert.equal(seen.length, keys.length, 'the page kept every key (nothing reloaded or left it)');
+  for (const [code, ctrl, shift, prevented] of seen) assert.ok(prevented, `${ctrl ? 'Ctrl+' : ''}${shift ? 'Shift+' : ''}${code} is the game's`);
+  await page.context().close();
+});
+
+test('Ctrl+R on a Russian layout (the key R typing «к») opens the field-size dialog', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  const cdp = await page.context().newCDPSession(page);
+  const key = { modifiers: 2, key: 'к', code: 'KeyR', windowsVirtualKeyCode: 82 };
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyDown', ...key });
+  await cdp.send('Input.dispatchKeyEvent', { type: 'keyUp', ...key });
+  await page.locator('.window[data-kind=fieldSize]').waitFor();
+  await page.context().close();
+});
+
+// Headless Chromium never hides a page or takes its focus, so the browser's
+// own event is sent: the page's reaction is what is tested.
+test('leaving the page pauses a running game, releases held keys and keeps the records', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  const empty = await whole(page);
+  await page.keyboard.press('F1');
+  await page.evaluate(() => localStorage.removeItem('vemo.data'));
+  await page.keyboard.down('ArrowDown');
+  await page.evaluate(() => {
+    Object.defineProperty(document, 'visibilityState', { value: 'hidden', configurable: true });
+    document.dispatchEvent(new Event('visibilitychange'));
+  });
+  await waitFor('the pause', () => paused(page));
+  const kept = await page.evaluate(() => localStorage.getItem('vemo.data'));
+  assert.ok(kept, 'the records file is kept at once');
+  assert.equal(kept.split('\r\n').length, 41, 'the whole file: 40 lines ended by CR LF');
+  const held = pieceBox(await whole(page), empty);
+  await page.waitForTimeout(400);
+  assert.deepEqual(pieceBox(await whole(page), empty), held, 'paused, and the drop ended with the leaving');
+  await page.keyboard.up('ArrowDown');
+  await page.context().close();
+});

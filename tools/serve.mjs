@@ -1,0 +1,33 @@
+// A static server for the built page: node tools/serve.mjs DIR [PORT]
+// Listens on 127.0.0.1 only and prints the address (port 0: any free port).
+import http from 'node:http';
+import fs from 'node:fs';
+import path from 'node:path';
+
+const types = {
+  '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css; charset=utf-8',
+  '.wasm': 'application/wasm', '.woff': 'font/woff', '.copyright': 'text/plain; charset=utf-8',
+};
+
+export function serve(root, port = 0) {
+  const server = http.createServer((request, response) => {
+    const url = new URL(request.url, 'http://localhost');
+    let file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+    if (file.endsWith(path.sep)) file = path.join(file, 'index.html');
+    fs.readFile(file, (error, body) => {
+      if (error) {
+        response.writeHead(404).end('not found');
+        return;
+      }
+      response.writeHead(200, { 'Content-Type': types[path.extname(file)] ?? 'application/octet-stream',
+                                'Cache-Control': 'no-cache' });
+      response.end(body);
+    });
+  });
+  return new Promise((resolve) => server.listen(port, '127.0.0.1', () => resolve(server)));
+}
+
+if (import.meta.url === `file://${process.argv[1]}`) {
+  const server = await serve(process.argv[2] ?? '.', Number(process.argv[3] ?? 8017));
+  console.log(`Vemo: http://127.0.0.1:${server.address().port}/`);
+}

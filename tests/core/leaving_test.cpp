@@ -29,6 +29,7 @@ TEST(HeldKeysTest, ReleasesTheHeldKeysInPressOrderOnceAndDropsTheirLateReleases)
   EXPECT_TRUE(keys.release(kDel));        // a shortcut's release, its press never seen
   keys.press(vk::kLeft);                  // pressed anew: its release counts again
   EXPECT_TRUE(keys.release(vk::kLeft));
+  EXPECT_TRUE(keys.release(vk::kLeft));   // and the new press settled what was owed for it
 }
 
 class LeavingTest : public BlockTest {

@@ -193,6 +193,12 @@ const fontsReady = Promise.all([
 ]);
 const Module = window.Module = {
   vemoPage,
+  // The page started compiling the program's code before this script ran.
+  instantiateWasm(imports, done) {
+    vemoCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => done(instance),
+      (error) => console.error('Vemo: the program could not be loaded:', error));
+    return {};
+  },
   preRun: [() => {
     // Only test builds read it: the same pieces as in another build.
     const seed = new URLSearchParams(location.search).get('seed');

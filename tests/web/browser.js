@@ -27,7 +27,7 @@ export async function start() {
       page.on('console', (m) => { if (m.type() === 'error') console.error('console:', m.text()); });
       if (records !== null) {
         // A file of the same origin without the program, which would keep its own records on leaving.
-        await page.goto(url + 'style.css');
+        await page.goto(url + 'fonts/fonts-liberation2.copyright');
         await page.evaluate((bytes) => localStorage.setItem('vemo.data', bytes), records);
       }
       await page.goto(url + query);

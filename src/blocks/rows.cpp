@@ -66,7 +66,7 @@ void TForm1::SpeederTimer() {
   if (!ValidLevel(level)) return;
   Timers_.setInterval(TimerId::Mover, kLevelInterval[level]);
   if (level > 0) Timers_.setInterval(TimerId::SnakMov, kLevelInterval[level]);
-  Canvas_.drawPicture(kFirePictureAt.x, kFirePictureAt.y, Pictures_.I[level]);
+  Canvas_.drawPicture(kFirePictureAt.x, kFirePictureAt.y, Pictures_.I(level));
 }
 
 void TForm1::HighTimer() { desktop_.setCaption("Vemo score : " + std::to_string(State_.Score)); }

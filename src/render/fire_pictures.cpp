@@ -6,9 +6,10 @@
 
 namespace vemo {
 
-std::array<Picture, 6> LoadFirePictures() {
-  return {DecodeJpeg(assets::I0_jpg), DecodeJpeg(assets::I1_jpg), DecodeJpeg(assets::I2_jpg),
-          DecodeJpeg(assets::I3_jpg), DecodeJpeg(assets::I4_jpg), DecodeJpeg(assets::I5_jpg)};
+Picture DecodeFirePicture(int level) {
+  static const std::array kData{assets::I0_jpg, assets::I1_jpg, assets::I2_jpg,
+                                assets::I3_jpg, assets::I4_jpg, assets::I5_jpg};
+  return DecodeJpeg(kData.at(static_cast<std::size_t>(level)));
 }
 
 }  // namespace vemo

@@ -5,6 +5,16 @@
 
 namespace vemo {
 
-Pictures Pictures::Load() { return {MakeBackground(), LoadFirePictures()}; }
+const Picture& Pictures::I(int level) const {
+  std::optional<Picture>& fire = fire_.at(static_cast<std::size_t>(level));
+  if (!fire) fire = DecodeFirePicture(level);
+  return *fire;
+}
+
+Pictures Pictures::Load() {
+  Pictures pictures;
+  pictures.Image1 = MakeBackground();
+  return pictures;
+}
 
 }  // namespace vemo

@@ -55,7 +55,7 @@ void TForm1::BegTimer() {
   const int level = State_.Speed;
   if (ValidLevel(level)) {
     Timers_.setInterval(TimerId::Mover, kLevelInterval[level]);
-    Canvas_.drawPicture(kFirePictureAt.x, kFirePictureAt.y, Pictures_.I[level]);
+    Canvas_.drawPicture(kFirePictureAt.x, kFirePictureAt.y, Pictures_.I(level));
   }
   // The one pen of the window from now on: every later frame uses it.
   Canvas_.setPen(State_.FrameColour, PenStyle::DashDotDot);

@@ -160,7 +160,7 @@ TEST_F(ControlsTest, SensitiveModeStepsAtTheTimerMinimum) {
   pieceAt(ShapeCode::L, 1, 0, 6);
   // Both commands end with the repaint, which draws the empty bowl over whatever was there.
   const auto spoil = [&] { canvas().drawPicture(490, 380, Picture(150, 100, {1, 2, 3})); };
-  const auto repainted = [&] { return RawPixel(canvas(), 500, 400) == form->Images().I[0].at(10, 20); };
+  const auto repainted = [&] { return RawPixel(canvas(), 500, 400) == form->Images().I(0).at(10, 20); };
   spoil();
   form->OnMenu("N34");
   EXPECT_TRUE(repainted());
@@ -282,7 +282,7 @@ TEST_F(ControlsTest, FastDropFallsEveryTwentyFiveMillisecondsAndTDraws) {
   EXPECT_EQ(timers().interval(TimerId::Mover), 500);
   EXPECT_FALSE(timers().enabled(TimerId::T));
   EXPECT_EQ(firstCellNotShowingItsCode(), "");
-  EXPECT_EQ(RawPixel(canvas(), 500, 400), form->Images().I[1].at(10, 20)) << "the level's fire is drawn again";
+  EXPECT_EQ(RawPixel(canvas(), 500, 400), form->Images().I(1).at(10, 20)) << "the level's fire is drawn again";
   run(499);
   EXPECT_EQ(state().PieceY, 11);
   run(1);

@@ -235,7 +235,7 @@ TEST(SurfaceLines, EndBeforeTheirEndPixelAndGoOnFromThere) {
 }
 
 TEST_F(DrawingTest, PicturesAreCutAtTheEdgesNotMoved) {
-  const Picture& fire = form->Images().I[5];
+  const Picture& fire = form->Images().I(5);
   ASSERT_EQ(fire.width, 150);
   ASSERT_EQ(fire.height, 100);
   canvas().fill(kSentinel);
@@ -275,7 +275,7 @@ std::vector<Rgb> RepaintedWindow(const Pictures& pictures, Rgb pen) {
   for (int y = 0; y < 476; ++y)
     for (int x = 0; x < 639; ++x) {
       Rgb p = pictures.Image1.at(x, y);
-      if (x >= 490 && y >= 380) p = pictures.I[0].at(x - 490, y - 380);
+      if (x >= 490 && y >= 380) p = pictures.I(0).at(x - 490, y - 380);
       if (InFrame(x, y)) p = pen;
       want.push_back(p);
     }
@@ -295,8 +295,8 @@ TEST_F(DrawingTest, RefreshBeforeAnyGameShowsBackgroundBowlAndFrameOnly) {
 
 TEST_F(DrawingTest, RefreshShowsTheEmptyBowlWhateverTheLevel) {
   form->OnMenu("N19");
-  const Picture& i3 = form->Images().I[3];
-  const Picture& i0 = form->Images().I[0];
+  const Picture& i3 = form->Images().I(3);
+  const Picture& i0 = form->Images().I(0);
   int differ = 0;
   for (int y = 0; y < 96; ++y)
     for (int x = 0; x < 149; ++x) {

@@ -276,7 +276,7 @@ TEST_F(GravityTest, ASecondStartResetsTheWellTheStateAndTheWindow) {
   EXPECT_EQ(wellRows(23, 23), "aaaaaaaaaa\n");
   for (int r = -1; r <= 24; ++r) EXPECT_EQ(s.Well.at(10, r), 'w') << r;
   // The fire picture of level 2.
-  const Picture& fire = form->Images().I[2];
+  const Picture& fire = form->Images().I(2);
   for (int y = 0; y < 96; y += 7)
     for (int x = 0; x < 149; x += 7) ASSERT_EQ(RawPixel(canvas(), 490 + x, 380 + y), fire.at(x, y)) << x << "," << y;
 }

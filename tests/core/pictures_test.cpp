@@ -8,6 +8,7 @@
 #include <cstdio>  // before jpeglib.h, which needs FILE
 #include <cstdlib>
 #include <set>
+#include <stdexcept>
 #include <span>
 #include <string_view>
 #include <tuple>
@@ -18,7 +19,7 @@
 #include <embedded/vemo_assets.h>
 
 #include "render/background.h"
-#include "render/fire_pictures.h"
+#include "render/pictures.h"
 #include "render/jpeg.h"
 #include "render/program_picture.h"
 #include "render/tiles.h"
@@ -290,15 +291,22 @@ int WarmPixels(const Picture& p) {
   return count;
 }
 
-TEST(FirePictures, AllSixDecodeAtTheirSize) {
-  for (const Picture& p : LoadFirePictures()) {
+TEST(FirePictures, AllSixDecodeAtTheirSizeAndStayPut) {
+  const Pictures pictures = Pictures::Load();
+  for (int level = 5; level >= 0; --level) {
+    const Picture& p = pictures.I(level);
     EXPECT_EQ(p.width, 150);
     EXPECT_EQ(p.height, 100);
+    // Asked again, after the others were decoded: the same picture, not a copy.
+    EXPECT_EQ(&pictures.I(level), &p);
   }
+  EXPECT_THROW(pictures.I(6), std::out_of_range);
 }
 
 TEST(FirePictures, GroundIsDarkBlue) {
-  for (const Picture& p : LoadFirePictures()) {
+  const Pictures pictures = Pictures::Load();
+  for (int level = 0; level < 6; ++level) {
+    const Picture& p = pictures.I(level);
     for (Rgb corner : {p.at(2, 2), p.at(147, 2), p.at(2, 97), p.at(147, 97)}) {
       EXPECT_GT(corner.b, corner.r + 10);
       EXPECT_LT(corner.b, 110);
@@ -307,14 +315,14 @@ TEST(FirePictures, GroundIsDarkBlue) {
 }
 
 TEST(FirePictures, FireGrowsFromNoneToLarge) {
-  const auto pictures = LoadFirePictures();
+  const Pictures pictures = Pictures::Load();
   const int pixels = 150 * 100;
-  EXPECT_LT(WarmPixels(pictures[0]), pixels / 200) << "the empty bowl shows fire colours";
-  EXPECT_GT(WarmPixels(pictures[1]), pixels / 100) << "the smallest fire is hardly visible";
-  for (std::size_t level = 1; level < 6; ++level) {
-    EXPECT_GT(WarmPixels(pictures[level]), WarmPixels(pictures[level - 1]) * 5 / 4) << "level " << level;
+  EXPECT_LT(WarmPixels(pictures.I(0)), pixels / 200) << "the empty bowl shows fire colours";
+  EXPECT_GT(WarmPixels(pictures.I(1)), pixels / 100) << "the smallest fire is hardly visible";
+  for (int level = 1; level < 6; ++level) {
+    EXPECT_GT(WarmPixels(pictures.I(level)), WarmPixels(pictures.I(level - 1)) * 5 / 4) << "level " << level;
   }
-  EXPECT_GT(WarmPixels(pictures[5]), pixels / 8);
+  EXPECT_GT(WarmPixels(pictures.I(5)), pixels / 8);
 }
 
 }  // namespace

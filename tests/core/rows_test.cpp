@@ -95,7 +95,7 @@ TEST_P(LevelTest, RisesWhenTheScorePassesAThreshold) {
   EXPECT_EQ(state().Speed, k.levelAfter);
   EXPECT_EQ(timers().interval(TimerId::Mover), kInterval[static_cast<std::size_t>(k.levelAfter)]);
   if (k.levelAfter != k.level)
-    EXPECT_TRUE(fireAreaShows(form->Images().I[static_cast<std::size_t>(k.levelAfter)]));
+    EXPECT_TRUE(fireAreaShows(form->Images().I(k.levelAfter)));
   else
     EXPECT_TRUE(fireAreaShows(Picture(150, 100, kSentinel))) << "the level did not change: no new fire picture";
 }
@@ -219,7 +219,7 @@ TEST_F(RowsTest, EachLevelSetsTheIntervalsAndTheFirePicture) {
     form->SpeederTimer();
     EXPECT_EQ(timers().interval(TimerId::Mover), k.mover) << k.level;
     EXPECT_EQ(timers().interval(TimerId::SnakMov), k.snake) << k.level;
-    EXPECT_TRUE(fireAreaShows(form->Images().I[static_cast<std::size_t>(k.level)])) << k.level;
+    EXPECT_TRUE(fireAreaShows(form->Images().I(k.level))) << k.level;
   }
   for (int level : {-1, 6}) {
     timers().setInterval(TimerId::Mover, 150);

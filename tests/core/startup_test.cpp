@@ -10,7 +10,7 @@ class StartupTest : public GameTest {
  protected:
   bool showsBackgroundAt(int x, int y) { return canvas().pixel(x, y) == form->Images().Image1.at(x, y); }
   bool showsFire(int level) {
-    const Picture& fire = form->Images().I[level];
+    const Picture& fire = form->Images().I(level);
     for (int y = 0; y < 96; y += 7)
       for (int x = 0; x < 149; x += 7)
         if (canvas().pixel(490 + x, 380 + y) != fire.at(x, y)) return false;

@@ -5,7 +5,9 @@
 // - an Up press to the canvas pixels it changes, and the fall period at speed 5;
 // - the page's main-thread CPU idle at the ready screen and during a game at speed 5.
 import zlib from 'node:zlib';
-import { start, clickSurface } from '../tests/web/browser.js';
+import { spawn } from 'node:child_process';
+import { once } from 'node:events';
+import { start, clickSurface, site } from '../tests/web/browser.js';
 
 const runs = Number(process.argv[2] ?? 9);
 const median = (xs) => { const s = [...xs].sort((a, b) => a - b); return s[Math.floor(s.length / 2)]; };
@@ -51,7 +53,12 @@ async function readyScreen(page) {
   await page.waitForTimeout(2000);
 }
 
-const browser = await start();
+// The page is served by its own server process, as tools/web.sh serves it,
+// so that driving the browser does not hold up the responses.
+const server = spawn(process.execPath, [new URL('../tools/serve.mjs', import.meta.url).pathname, site, '0'],
+                     { stdio: ['ignore', 'pipe', 'inherit'] });
+const [address] = await once(server.stdout, 'data');
+const browser = await start(String(address).match(/http:\S+/)[0]);
 try {
   // First visit: what is fetched, compressed as a server would.
   const page = await browser.page();
@@ -111,4 +118,5 @@ try {
   await context.close();
 } finally {
   await browser.stop();
+  server.kill();
 }

@@ -8,15 +8,17 @@ import { serve } from '../../tools/serve.mjs';
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const site = process.env.VEMO_SITE ?? path.join(root, 'build-web/site');
 
-export async function start() {
-  const server = await serve(site);
+// `url`: a page served elsewhere (the benchmark's own server process);
+// without it, a server in this process serves the built page.
+export async function start(url = null) {
+  const server = url ? null : await serve(site);
   const browser = await chromium.launch({
     executablePath: process.env.VEMO_CHROMIUM ?? '/usr/bin/chromium',
     headless: true,
     args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
            '--disable-sync', '--no-first-run', '--disable-quic'],
   });
-  const url = `http://127.0.0.1:${server.address().port}/`;
+  url ??= `http://127.0.0.1:${server.address().port}/`;
   return {
     url, browser,
     // A fresh profile's page; `records`: the records file the origin keeps before the first visit.
@@ -33,7 +35,7 @@ export async function start() {
       await page.goto(url + query);
       return page;
     },
-    async stop() { await browser.close(); server.close(); },
+    async stop() { await browser.close(); server?.close(); },
   };
 }
 

@@ -72,9 +72,14 @@ function unlockAudio() {
 
 // --- The records file, kept for the page's origin ---
 function loadRecords() {
-  const kept = localStorage.getItem(recordsKey);
-  if (kept === null) return null;
-  return Uint8Array.from(kept, (c) => c.charCodeAt(0));
+  let kept = null;
+  try {
+    kept = localStorage.getItem(recordsKey);
+  } catch (e) {
+    // Storage switched off for the page: the program starts as on a first visit.
+    console.warn('Vemo: the kept records could not be read:', e);
+  }
+  return kept === null ? null : Uint8Array.from(kept, (c) => c.charCodeAt(0));
 }
 function storeRecords(bytes) {
   try {
@@ -186,7 +191,10 @@ fitCanvas();
 matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitCanvas);
 window.addEventListener('resize', fitCanvas);
 
-// --- Start: the fonts and the program load side by side ---
+// --- Start: the fonts, the kept records and the program load side by side ---
+// (The first touch of the page's storage is slow: it is done while the
+// program's code still compiles.)
+const keptRecords = loadRecords();
 const fontsReady = Promise.all([
   document.fonts.load('16px "Vemo Sans"'), document.fonts.load('bold 16px "Vemo Sans"'),
   document.fonts.load('16px "Vemo Script"'),
@@ -203,8 +211,7 @@ const Module = window.Module = {
     // Only test builds read it: the same pieces as in another build.
     const seed = new URLSearchParams(location.search).get('seed');
     if (seed) Module.ENV.VEMO_TEST_SEED = seed;
-    const kept = loadRecords();
-    if (kept) Module.FS.writeFile('data', kept);
+    if (keptRecords) Module.FS.writeFile('data', keptRecords);
     Module.addRunDependency('fonts');
     fontsReady.finally(() => Module.removeRunDependency('fonts'));
   }],

@@ -106,7 +106,7 @@ const vemoPage = {
   showDialog(kind, layout) { menu?.closeAll(); dialogs.showDialog(kind, layout, pictures, send); },
   setEditText: dialogs.setEditText,
   hideDialog: dialogs.hideDialog,
-  showMessage(kind, text) { menu?.closeAll(); dialogs.showMessage(kind, text, send); },
+  showMessage(message) { menu?.closeAll(); dialogs.showMessage(message, send); },
   textMask,
   storeRecords,
   ended() { canvas.classList.add('ended'); },
@@ -189,7 +189,7 @@ window.addEventListener('resize', fitCanvas);
 // --- Start: the fonts and the program load side by side ---
 const fontsReady = Promise.all([
   document.fonts.load('16px "Vemo Sans"'), document.fonts.load('bold 16px "Vemo Sans"'),
-  document.fonts.load('16px "Vemo Script"'),
+  document.fonts.load('16px "Vemo Script"'), document.fonts.load('12px "DejaVu Sans"'),
 ]);
 const Module = window.Module = {
   vemoPage,

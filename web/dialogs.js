@@ -67,6 +67,7 @@ function addLabel(client, label, windowWidth) {
   el.dataset.name = label.name;
   el.textContent = label.text;
   el.style.font = cssFont(label.font.family, label.font.px, label.font.bold);
+  el.style.lineHeight = '';  // the style sheet's line pitch, not the shorthand's "normal"
   el.style.top = `${label.y}px`;
   if (label.height) el.style.height = `${label.height}px`;
   if (label.wrap) {

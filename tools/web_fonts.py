@@ -14,6 +14,8 @@ FONTS = [
     ("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf", "/usr/share/doc/fonts-liberation2/copyright"),
     ("/usr/share/fonts/truetype/liberation2/LiberationSans-Bold.ttf", "/usr/share/doc/fonts-liberation2/copyright"),
     ("/usr/share/fonts/opentype/urw-base35/Z003-MediumItalic.otf", "/usr/share/doc/fonts-urw-base35/copyright"),
+    # The desktop's font of its message boxes.
+    ("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "/usr/share/doc/fonts-dejavu-core/copyright"),
 ]
 
 

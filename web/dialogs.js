@@ -1,7 +1,8 @@
 // The modal windows: the program's dialogs, built from the same layout data
-// the desktop builds them from, and the message boxes captioned "Vemo". Each
-// sits in the middle of the page over a layer that keeps the mouse from the
-// rest; their events go to the program through `send`.
+// the desktop builds them from, and the message boxes captioned "Vemo", laid
+// out as the desktop lays them out. Each is centred where the main window is,
+// over a layer that keeps the mouse from the rest; their events go to the
+// program through `send`.
 
 import { cssFont } from './text.js';
 import { virtualKey } from './keys.js';
@@ -37,6 +38,22 @@ function frame(caption, onClose) {
   return { layer, win, client };
 }
 
+// A window's frame, title bar included, is centred where the main window's
+// frame is, each rounded as the desktop rounds a window centred on its
+// screen: the half of one less than the size, cut to a whole pixel.
+function centre(win) {
+  const main = document.querySelector('.main-window').getBoundingClientRect();
+  const offset = (outer, inner) => Math.trunc((outer - 1) / 2) - Math.trunc((inner - 1) / 2);
+  win.style.left = `${main.left + offset(main.width, win.offsetWidth)}px`;
+  win.style.top = `${main.top + offset(main.height, win.offsetHeight)}px`;
+}
+
+function centreAll() {
+  for (const layer of stack) centre(layer.querySelector('.window'));
+}
+window.addEventListener('resize', centreAll);
+window.addEventListener('scroll', centreAll);
+
 function place(element, item) {
   element.style.left = `${item.x}px`;
   element.style.top = `${item.y}px`;
@@ -50,6 +67,7 @@ function addLabel(client, label, windowWidth) {
   el.dataset.name = label.name;
   el.textContent = label.text;
   el.style.font = cssFont(label.font.family, label.font.px, label.font.bold);
+  el.style.lineHeight = '';  // the style sheet's line pitch, not the shorthand's "normal"
   el.style.top = `${label.y}px`;
   if (label.height) el.style.height = `${label.height}px`;
   if (label.wrap) {
@@ -119,6 +137,7 @@ export function showDialog(kind, layout, pictures, send) {
     client.append(button);
     focus ??= button;
   }
+  centre(win);
   client.addEventListener('mousedown', (e) => {
     if (e.target.closest('input, button')) return;
     e.preventDefault();
@@ -145,9 +164,50 @@ export function hideDialog() {
   topWindow()?.vemoFocus?.focus();
 }
 
-const icons = { information: 'i', warning: '!', error: '✕' };
+// The icons of the three kinds, drawn in the desktop's manner: a blue disc
+// with an "i", a yellow triangle with an "!", a red disc with a cross.
+const icons = {
+  information: '<circle cx="16" cy="16" r="15" fill="#2f6fc7" stroke="#1d4f94"/>' +
+    '<circle cx="16" cy="9" r="2.2" fill="#fff"/><rect x="14" y="13" width="4" height="12" rx="1" fill="#fff"/>',
+  warning: '<path d="M16 2 L31 29 H1 Z" fill="#f4c21b" stroke="#a07a00" stroke-linejoin="round"/>' +
+    '<rect x="14.3" y="10" width="3.4" height="11" rx="1" fill="#000"/><circle cx="16" cy="25" r="1.9" fill="#000"/>',
+  error: '<circle cx="16" cy="16" r="15" fill="#e0242b" stroke="#9b1016"/>' +
+    '<path d="M10 10 L22 22 M22 10 L10 22" stroke="#fff" stroke-width="3.4" stroke-linecap="round"/>',
+};
 
-export function showMessage(kind, text, send) {
+// The box's size and the places in it, by the desktop's rules (`m`), with the
+// text measured in the page's copy of the desktop's font: `text` is the text's
+// element, already in the page and in that font.
+function messageGeometry(text, m) {
+  const screenWidth = window.screen?.availWidth || window.innerWidth;
+  const soft = Math.min(Math.trunc(screenWidth / 2), m.softLimitCap);
+  const hard = screenWidth <= m.smallScreen ? screenWidth : Math.min(screenWidth - m.hardLimitInset, m.hardLimitCap);
+  const aside = m.textX + m.margin;  // the client width that is not the text's
+  const measured = (width) => {
+    text.style.width = width;
+    return text.getBoundingClientRect();
+  };
+  let width = Math.max(aside + Math.ceil(measured('max-content').width), 2 * m.margin + m.buttonWidth);
+  // Wrapped at blanks: as wide as the longest word needs, at least the soft
+  // limit, at most the hard one, where a longer word is cut at the edge.
+  if (width > soft) width = Math.min(hard, Math.max(soft, aside + Math.ceil(measured('min-content').width)));
+  const textWidth = width - aside;
+  const lines = Math.max(1, Math.round(measured(`${textWidth}px`).height / m.lineHeight));
+  const textHeight = lines * m.lineHeight;
+  const buttonY = m.margin + Math.max(m.iconSize, textHeight + m.spacing) + m.spacing;
+  return { width, height: buttonY + m.buttonHeight + m.margin, textWidth, textHeight, buttonY };
+}
+
+function layOutMessage(client, text, ok, m) {
+  const g = messageGeometry(text, m);
+  place(client, { x: 0, y: 0, width: g.width, height: g.height });
+  place(text, { x: m.textX, y: m.margin, width: g.textWidth, height: g.textHeight });
+  place(ok, { x: g.width - m.margin - m.buttonWidth, y: g.buttonY, width: m.buttonWidth, height: m.buttonHeight });
+}
+
+// `message`: the kind, the text and the layout rules of the box.
+export function showMessage(message, send) {
+  const { kind, layout: m } = message;
   let closed = false;
   const close = () => {
     if (closed) return;
@@ -160,20 +220,31 @@ export function showMessage(kind, text, send) {
   const { layer, win, client } = frame('Vemo', close);
   win.classList.add('message');
   win.dataset.kind = kind;
-  const icon = document.createElement('div');
-  icon.className = `icon ${kind}`;
-  icon.textContent = icons[kind];
-  const body = document.createElement('div');
-  body.className = 'text';
-  body.textContent = text;
+  const icon = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
+  icon.classList.add('icon');
+  icon.setAttribute('viewBox', '0 0 32 32');
+  icon.innerHTML = icons[kind];
+  place(icon, { x: m.margin, y: m.margin, width: m.iconSize, height: m.iconSize });
+  const text = document.createElement('div');
+  text.className = 'text';
+  text.textContent = message.text;
+  const font = `${m.font.bold ? 'bold ' : ''}${m.font.px}px "${m.font.family}"`;
+  text.style.font = font;
+  text.style.lineHeight = `${m.lineHeight}px`;
   const ok = document.createElement('button');
   ok.className = 'button default';
   ok.textContent = 'OK';
+  ok.style.font = font;
   ok.addEventListener('click', close);
-  const buttons = document.createElement('div');
-  buttons.className = 'buttons';
-  buttons.append(ok);
-  client.append(icon, body, buttons);
+  client.append(icon, text, ok);
+  const layOut = () => {
+    if (closed) return;
+    layOutMessage(client, text, ok, m);
+    centre(win);
+  };
+  layOut();
+  // Measured again once the font is there, should it still have been loading.
+  if (!document.fonts.check(font, message.text)) document.fonts.load(font, message.text).then(layOut);
   layer.vemoKey = (event) => {
     if (['Enter', 'NumpadEnter', 'Escape', 'Space'].includes(event.code)) {
       event.preventDefault();

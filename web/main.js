@@ -111,7 +111,7 @@ const vemoPage = {
   showDialog(kind, layout) { menu?.closeAll(); dialogs.showDialog(kind, layout, pictures, send); },
   setEditText: dialogs.setEditText,
   hideDialog: dialogs.hideDialog,
-  showMessage(kind, text) { menu?.closeAll(); dialogs.showMessage(kind, text, send); },
+  showMessage(message) { menu?.closeAll(); dialogs.showMessage(message, send); },
   textMask,
   storeRecords,
   ended() { canvas.classList.add('ended'); },
@@ -197,7 +197,7 @@ window.addEventListener('resize', fitCanvas);
 const keptRecords = loadRecords();
 const fontsReady = Promise.all([
   document.fonts.load('16px "Vemo Sans"'), document.fonts.load('bold 16px "Vemo Sans"'),
-  document.fonts.load('16px "Vemo Script"'),
+  document.fonts.load('16px "Vemo Script"'), document.fonts.load('12px "DejaVu Sans"'),
 ]);
 const Module = window.Module = {
   vemoPage,

@@ -5,12 +5,12 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QScreen>
 
 #include "desktop/dialog_builder.h"
 #include "desktop/dialog_font.h"
 #include "desktop/key_codes.h"
 #include "desktop/main_window.h"
+#include "desktop/screen_centre.h"
 #include "shell/form1.h"
 
 namespace vemo::desktop {
@@ -52,15 +52,7 @@ DialogWindow::DialogWindow(TForm1& form, MainWindow& main, Dialog& model, const 
 }
 
 void DialogWindow::showModal() {
-  if (const QScreen* screen = main_.screen()) {
-    // The frame is known once the window has been shown; until then it is
-    // taken to be like the main window's.
-    QSize frame = frameGeometry().size();
-    if (frame == size()) frame += main_.frameGeometry().size() - main_.size();
-    QRect placed(QPoint(), frame);
-    placed.moveCenter(screen->availableGeometry().center());
-    move(placed.topLeft());
-  }
+  CentreOnScreen(*this, main_);
   exec();
 }
 

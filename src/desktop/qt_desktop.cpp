@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "desktop/main_window.h"
+#include "desktop/screen_centre.h"
 #include "desktop/surface_text.h"
 
 namespace vemo::desktop {
@@ -25,6 +27,20 @@ QMessageBox::Icon IconFor(MessageKind kind) {
   }
   return QMessageBox::NoIcon;
 }
+
+// A message box centred on the screen like every other window of the
+// program, rather than over its owner where Qt would put it.
+class CentredMessageBox : public QMessageBox {
+ public:
+  CentredMessageBox(MessageKind kind, const std::string& text, QWidget* owner)
+      : QMessageBox(IconFor(kind), QStringLiteral("Vemo"), QString::fromStdString(text), QMessageBox::NoButton, owner) {}
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);  // sizes the box to its text
+    if (!event->spontaneous() && parentWidget()) CentreOnScreen(*this, *parentWidget()->window());
+  }
+};
 
 }  // namespace
 
@@ -73,8 +89,7 @@ void QtDesktop::messageBox(MessageKind kind, const std::string& text) {
   // message from inside a dialog belongs to that dialog, which gets the
   // keyboard back when the message closes.
   QWidget* owner = QApplication::activeModalWidget();
-  QMessageBox box(IconFor(kind), QStringLiteral("Vemo"), QString::fromStdString(text), QMessageBox::NoButton,
-                  owner ? owner : window_);
+  CentredMessageBox box(kind, text, owner ? owner : window_);
   box.setDefaultButton(box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
   box.exec();
 }

@@ -38,8 +38,8 @@ EM_JS(void, vemo_show_dialog, (const char* kind, const char* json), {
 });
 EM_JS(void, vemo_set_edit_text, (const char* text), { Module.vemoPage.setEditText(UTF8ToString(text)); });
 EM_JS(void, vemo_hide_dialog, (), { Module.vemoPage.hideDialog(); });
-EM_JS(void, vemo_show_message, (const char* kind, const char* text), {
-  Module.vemoPage.showMessage(UTF8ToString(kind), UTF8ToString(text));
+EM_JS(void, vemo_show_message, (const char* json), {
+  Module.vemoPage.showMessage(JSON.parse(UTF8ToString(json)));
 });
 EM_JS(void, vemo_text_mask, (int* box, const char* text, const char* family, int px, int bold, int centred,
                              int wrap, std::uint8_t* mask), {
@@ -113,7 +113,7 @@ void SetPicture(const std::string& name, const std::uint8_t* rgba, int width, in
 void ShowDialog(const std::string& kind, const std::string& json) { vemo_show_dialog(kind.c_str(), json.c_str()); }
 void SetEditText(const std::string& text) { vemo_set_edit_text(text.c_str()); }
 void HideDialog() { vemo_hide_dialog(); }
-void ShowMessage(const std::string& kind, const std::string& text) { vemo_show_message(kind.c_str(), text.c_str()); }
+void ShowMessage(const std::string& json) { vemo_show_message(json.c_str()); }
 
 Rect TextMask(Rect box, const std::string& utf8, const std::string& family, int pixelHeight, bool bold,
               bool centred, bool wordWrap, std::uint8_t* mask) {

@@ -58,7 +58,7 @@ void SetPicture(const std::string& name, const std::uint8_t* rgba, int width, in
 void ShowDialog(const std::string& kind, const std::string& json);
 void SetEditText(const std::string& text);
 void HideDialog();
-void ShowMessage(const std::string& kind, const std::string& text);
+void ShowMessage(const std::string& json);
 
 // Draws text into an 8-bit mask of box's size (255 ink, 0 none) and returns
 // the part of the box the text takes.

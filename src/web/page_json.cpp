@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "shell/form1.h"
+#include "shell/message_box_layout.h"
 
 namespace vemo::web {
 
@@ -156,6 +157,27 @@ void EditDialog(Json& j, const Layout& layout) {
   Edit(j, layout.edit1);
 }
 
+const char* MessageKindName(MessageKind kind) {
+  switch (kind) {
+    case MessageKind::Information: return "information";
+    case MessageKind::Warning: return "warning";
+    case MessageKind::Error: return "error";
+  }
+  return "";
+}
+
+void MessageLayout(Json& j) {
+  const MessageBoxLayout& m = kMessageBoxLayout;
+  j.key("layout").open('{');
+  Font(j, m.font);
+  j.key("lineHeight").num(m.lineHeight).key("margin").num(m.margin).key("iconSize").num(m.iconSize);
+  j.key("textX").num(m.textX).key("spacing").num(m.spacing);
+  j.key("buttonWidth").num(m.buttonWidth).key("buttonHeight").num(m.buttonHeight);
+  j.key("softLimitCap").num(m.softLimitCap).key("smallScreen").num(m.smallScreen);
+  j.key("hardLimitInset").num(m.hardLimitInset).key("hardLimitCap").num(m.hardLimitCap);
+  j.close('}');
+}
+
 }  // namespace
 
 const char* DialogKindName(DialogKind kind) {
@@ -196,6 +218,14 @@ std::string DialogJson(const TForm1& form, const Dialog& dialog) {
     case DialogKind::NameEntry: EditDialog(j, kNameDialogLayout); break;
     case DialogKind::FieldSize: EditDialog(j, kFieldSizeDialogLayout); break;
   }
+  j.close('}');
+  return j.take();
+}
+
+std::string MessageJson(MessageKind kind, const std::string& text) {
+  Json j;
+  j.open('{').key("kind").str(MessageKindName(kind)).key("text").str(text);
+  MessageLayout(j);
   j.close('}');
   return j.take();
 }

@@ -10,15 +10,6 @@ namespace vemo::web {
 
 namespace {
 
-const char* MessageKindName(MessageKind kind) {
-  switch (kind) {
-    case MessageKind::Information: return "information";
-    case MessageKind::Warning: return "warning";
-    case MessageKind::Error: return "error";
-  }
-  return "";
-}
-
 bool IsDialogEvent(page::EventType type) {
   return type == page::EventType::DialogKey || type == page::EventType::DialogMouse ||
          type == page::EventType::DialogButton || type == page::EventType::DialogClose;
@@ -124,7 +115,7 @@ void PageWindow::keepRecords() {
 
 void PageWindow::messageBox(MessageKind kind, const std::string& text) {
   present();
-  page::ShowMessage(MessageKindName(kind), text);
+  page::ShowMessage(MessageJson(kind, text));
   bool open = true;
   while (open && !quit_) {
     step([&open](const page::Event& event) {

@@ -1,13 +1,16 @@
 // The Qt desktop's operations as the core calls them.
 
 #include <algorithm>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include "desktop/modal_closer.h"
 #include "desktop/surface_text.h"
 #include "desktop/window_fixture.h"
 #include "shell/dialog.h"
+#include "shell/message_box_layout.h"
 
 namespace vemo::desktop::testing {
 namespace {
@@ -186,6 +189,57 @@ TEST_F(DesktopTest, MessageBoxes) {
   EXPECT_TRUE(info.surfaceShown);
   EXPECT_EQ(ShowBox(desktop, form, MessageKind::Warning, "Внимание").icon, QMessageBox::Warning);
   EXPECT_EQ(ShowBox(desktop, form, MessageKind::Error, "Cannot open file data.").icon, QMessageBox::Critical);
+}
+
+struct BoxGeometry {
+  QRect frame, box, icon, text, button;  // the frame and box on the screen; the rest in the client area
+};
+
+BoxGeometry ShowBoxGeometry(QtDesktop& desktop, const std::string& text) {
+  BoxGeometry g;
+  CloseNextMessageBox(0, [&](QMessageBox& box) {
+    g.frame = box.frameGeometry();
+    g.box = box.geometry();
+    g.icon = box.findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"))->geometry();
+    g.text = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->geometry();
+    const QAbstractButton* ok = box.buttons().front();
+    g.button = QRect(ok->mapTo(&box, QPoint()), ok->size());
+  });
+  desktop.messageBox(MessageKind::Error, text);
+  return g;
+}
+
+// Qt lays its boxes out by the rules the page copies from the layout data,
+// and the box's frame is centred on the screen (800 x 800 here). Only the
+// button's height differs between this platform and an X server.
+TEST_F(DesktopTest, MessageBoxesAreLaidOutByTheLayoutDataAndCentred) {
+  const MessageBoxLayout& m = kMessageBoxLayout;
+  const QRect screen = window.screen()->availableGeometry();
+  ASSERT_EQ(screen, QRect(0, 0, 800, 800));
+  auto checkRows = [&m](const BoxGeometry& g, int lines) {
+    EXPECT_EQ(g.icon, QRect(m.margin, m.margin, m.iconSize, m.iconSize));
+    EXPECT_EQ(g.text.topLeft(), QPoint(m.textX, m.margin));
+    EXPECT_EQ(g.text.height(), lines * m.lineHeight);
+    EXPECT_EQ(g.button.top(), m.margin + std::max(m.iconSize, lines * m.lineHeight + m.spacing) + m.spacing);
+    EXPECT_EQ(g.button.width(), m.buttonWidth);
+    EXPECT_EQ(g.button.right() + 1 + m.margin, g.box.width());
+    EXPECT_EQ(g.button.bottom() + 1 + m.margin, g.box.height());
+  };
+  const BoxGeometry one = ShowBoxGeometry(desktop, "Cannot open file data.");
+  checkRows(one, 1);
+  EXPECT_EQ(one.box.width(), 207);  // as measured on an X server
+  EXPECT_EQ(one.text.right() + 1 + m.margin, 207);
+  EXPECT_EQ(one.frame.center(), screen.center());
+
+  // Past the soft limit, half this screen's width, the text wraps.
+  const BoxGeometry wrapped = ShowBoxGeometry(desktop, std::string(40, 'x') + " " + std::string(40, 'x'));
+  EXPECT_EQ(wrapped.box.width(), 400);
+  checkRows(wrapped, 2);
+
+  // A word longer than the hard limit (this screen's width) is cut, not broken.
+  const BoxGeometry cut = ShowBoxGeometry(desktop, std::string(150, 'w') + " is not a valid integer value.");
+  EXPECT_EQ(cut.box.width(), 800);
+  checkRows(cut, 2);
 }
 
 class TestDialog : public Dialog {

@@ -70,9 +70,37 @@ visible_windows() { xdotool search --onlyvisible --pid "$vemo" 2>/dev/null | wc 
 only_main_window() { [ "$(visible_windows)" -eq 1 ]; }
 popup_open() { [ "$(visible_windows)" -ge 2 ]; }
 
+# The frame of a window, title bar included: frame_x, frame_y, frame_w,
+# frame_h and frame_top (the title bar's side), and whether it is centred on
+# the 1280 x 1024 screen, give or take the rounding.
+read_frame() {
+  local id=$1 x y left right bottom
+  x=$(xwininfo -id "$id" | awk '/Absolute upper-left X/ {print $4}')
+  y=$(xwininfo -id "$id" | awk '/Absolute upper-left Y/ {print $4}')
+  eval "$(xdotool getwindowgeometry --shell "$id" | grep -E '^(WIDTH|HEIGHT)=')"
+  read -r left right frame_top bottom < <(xprop -id "$id" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  frame_x=$((x - left)) frame_y=$((y - frame_top))
+  frame_w=$((WIDTH + left + right)) frame_h=$((HEIGHT + frame_top + bottom))
+}
+frame_centred() {
+  read_frame "$1"
+  local cx=$((2 * frame_x + frame_w)) cy=$((2 * frame_y + frame_h))  # twice the centre
+  ((frame_top > 0 && cx >= 1278 && cx <= 1282 && cy >= 1022 && cy <= 1026))
+}
+
 # Let the start-up sequence finish; a message box from it (no data file)
-# would keep the menu from the keyboard, so close it.
+# would keep the menu from the keyboard, so close it. It stands where every
+# window of the program stands, in the middle of the screen.
 sleep 3
+start_box=$(for id in $(xdotool search --onlyvisible --name '^Vemo$' 2>/dev/null); do
+  [ "$id" != "$window" ] && echo "$id"; done | head -1)
+if [ -z "$start_box" ]; then
+  fail "no message box at the start without a data file"
+elif frame_centred "$start_box"; then
+  pass "the start-up message box is centred on the screen"
+else
+  fail "the start-up message box's frame ${frame_w}x${frame_h} at $frame_x,$frame_y is not centred"
+fi
 for _ in 1 2 3; do
   only_main_window && break
   xdotool key Return
@@ -93,12 +121,8 @@ client_y=$(xwininfo -id "$window" | awk '/Absolute upper-left Y/ {print $4}')
 surface_y=$((client_y + menu_height))
 
 # Place: the frame, title bar included, centred on the 1280 x 1024 screen.
-read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
-frame_x=$((client_x - left)) frame_y=$((client_y - top))
-frame_w=$((WIDTH + left + right)) frame_h=$((HEIGHT + top + bottom))
-centre_x=$((2 * frame_x + frame_w)) centre_y=$((2 * frame_y + frame_h))  # twice the centre
-if ((top > 0 && centre_x >= 1278 && centre_x <= 1282 && centre_y >= 1022 && centre_y <= 1026)); then
-  pass "frame ${frame_w}x${frame_h} centred at $((centre_x / 2)),$((centre_y / 2))"
+if frame_centred "$window"; then
+  pass "frame ${frame_w}x${frame_h} centred at $(((2 * frame_x + frame_w) / 2)),$(((2 * frame_y + frame_h) / 2))"
 else
   fail "frame ${frame_w}x${frame_h} at $frame_x,$frame_y: its centre is not the screen's"
 fi

@@ -1,5 +1,6 @@
 // Headless Chromium on the built page: a local static server, a fresh
 // browser profile per launch, and helpers to read the canvas.
+import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -21,9 +22,10 @@ export async function start(url = null) {
   url ??= `http://127.0.0.1:${server.address().port}/`;
   return {
     url, browser,
-    // A fresh profile's page; `records`: the records file the origin keeps before the first visit.
-    async page(query = '', records = null) {
-      const context = await browser.newContext({ viewport: { width: 800, height: 620 } });
+    // A fresh profile's page; `records`: the records file the origin keeps before the first visit;
+    // `screen`: the size of the viewport, which is the screen's too.
+    async page(query = '', records = null, screen = { width: 800, height: 620 }) {
+      const context = await browser.newContext({ viewport: screen });
       const page = await context.newPage();
       page.on('pageerror', (e) => console.error('page error:', e));
       page.on('console', (m) => { if (m.type() === 'error') console.error('console:', m.text()); });
@@ -59,4 +61,32 @@ export async function pixel(page, x, y) {
 export async function clickSurface(page, x, y) {
   const box = await page.locator('#screen').boundingBox();
   await page.mouse.click(box.x + x + 0.5, box.y + y + 0.5);
+}
+
+export const title = [239, 239, 239];  // the window's own colour under the title
+
+export async function waitFor(what, check, timeoutMs = 5000) {
+  const end = Date.now() + timeoutMs;
+  for (;;) {
+    const value = await check();
+    if (value) return value;
+    if (Date.now() > end) assert.fail(`timed out waiting for ${what}`);
+    await new Promise((r) => setTimeout(r, 20));
+  }
+}
+
+// Past the title: a click, the wipe that uncovers the background, and the
+// well's frame drawn a quarter second later.
+export async function readyScreen(page) {
+  await waitFor('the title layer', async () => (await canvasPixels(page, 1, 1, 1, 1))[0] === title[0]);
+  await clickSurface(page, 600, 380);
+  const uncovered = async (x, y) => (await canvasPixels(page, x, y, 1, 1))[0] !== title[0];
+  // Odd rows are uncovered from the left, even rows from the right: these last.
+  await waitFor('the wipe', async () => (await uncovered(638, 1)) && (await uncovered(0, 474)), 8000);
+  // The frame's colour in the left wall: the ready screen is complete.
+  await waitFor('the well', async () => {
+    const wall = await canvasPixels(page, 45, 100, 6, 100);
+    for (let i = 0; i < wall.length; i += 4) if (wall[i] === 220 && wall[i + 1] === 205 && wall[i + 2] === 152) return true;
+    return false;
+  });
 }

@@ -3,11 +3,10 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { start, canvasPixels, clickSurface } from './browser.js';
+import { start, canvasPixels, clickSurface, waitFor, readyScreen, title } from './browser.js';
 
 const fixtures = process.env.VEMO_WEB_FIXTURES;  // build/tests/vemo_web_fixtures
 const seed = '4242';
-const title = [239, 239, 239];  // the window's own colour under the title
 const label1 = { left: 12, top: 8, right: 634, bottom: 366 };
 const label2 = { left: 8, top: 392, right: 633, bottom: 449 };
 const well = { x: 51, y: 40, w: 150, h: 375 };  // inside the well's frame, whose pattern runs
@@ -17,33 +16,7 @@ let browser;
 before(async () => { browser = await start(); });
 after(async () => { await browser?.stop(); });
 
-async function waitFor(what, check, timeoutMs = 5000) {
-  const end = Date.now() + timeoutMs;
-  for (;;) {
-    const value = await check();
-    if (value) return value;
-    if (Date.now() > end) assert.fail(`timed out waiting for ${what}`);
-    await new Promise((r) => setTimeout(r, 20));
-  }
-}
-
 async function whole(page) { return canvasPixels(page, 0, 0, 639, 476); }
-
-// Past the title: a click, the wipe that uncovers the background, and the
-// well's frame drawn a quarter second later.
-async function readyScreen(page) {
-  await waitFor('the title layer', async () => (await canvasPixels(page, 1, 1, 1, 1))[0] === title[0]);
-  await clickSurface(page, 600, 380);
-  const uncovered = async (x, y) => (await canvasPixels(page, x, y, 1, 1))[0] !== title[0];
-  // Odd rows are uncovered from the left, even rows from the right: these last.
-  await waitFor('the wipe', async () => (await uncovered(638, 1)) && (await uncovered(0, 474)), 8000);
-  // The frame's colour in the left wall: the ready screen is complete.
-  await waitFor('the well', async () => {
-    const wall = await canvasPixels(page, 45, 100, 6, 100);
-    for (let i = 0; i < wall.length; i += 4) if (wall[i] === 220 && wall[i + 1] === 205 && wall[i + 2] === 152) return true;
-    return false;
-  });
-}
 
 // The box of well pixels that differ from `empty`: the piece in play.
 function pieceBox(now, empty) {

@@ -38,14 +38,19 @@ function frame(caption, onClose) {
   return { layer, win, client };
 }
 
+// Where a window of size `inner` goes to be centred in `outer`, rounded as
+// the desktop rounds a window centred on its screen: the half of one less
+// than each size, cut to a whole pixel.
+export function centredOffset(outer, inner) {
+  return Math.trunc((outer - 1) / 2) - Math.trunc((inner - 1) / 2);
+}
+
 // A window's frame, title bar included, is centred where the main window's
-// frame is, each rounded as the desktop rounds a window centred on its
-// screen: the half of one less than the size, cut to a whole pixel.
+// frame is, as each is centred on the desktop's screen.
 function centre(win) {
   const main = document.querySelector('.main-window').getBoundingClientRect();
-  const offset = (outer, inner) => Math.trunc((outer - 1) / 2) - Math.trunc((inner - 1) / 2);
-  win.style.left = `${main.left + offset(main.width, win.offsetWidth)}px`;
-  win.style.top = `${main.top + offset(main.height, win.offsetHeight)}px`;
+  win.style.left = `${main.left + centredOffset(main.width, win.offsetWidth)}px`;
+  win.style.top = `${main.top + centredOffset(main.height, win.offsetHeight)}px`;
 }
 
 function centreAll() {

@@ -180,12 +180,17 @@ document.addEventListener('visibilitychange', () => {
 window.addEventListener('pagehide', () => Module._vemo_keep_records?.());
 window.addEventListener('blur', left);
 
-// --- Crisp pixels: the canvas grows by the whole factor of the screen ---
+// --- Crisp pixels: the canvas grows by the whole factor of the screen, and
+// the window sits on whole pixels, centred as the desktop centres it ---
+const mainWindow = document.querySelector('.main-window');
 function fitCanvas() {
   const ratio = window.devicePixelRatio || 1;
   const factor = Math.max(1, Math.floor(ratio));
   canvas.style.width = `${canvas.width * factor / ratio}px`;
   canvas.style.height = `${canvas.height * factor / ratio}px`;
+  const page = document.documentElement;
+  mainWindow.style.left = `${Math.max(0, dialogs.centredOffset(page.clientWidth, mainWindow.offsetWidth))}px`;
+  mainWindow.style.top = `${Math.max(0, dialogs.centredOffset(page.clientHeight, mainWindow.offsetHeight))}px`;
 }
 fitCanvas();
 matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitCanvas);

@@ -54,6 +54,9 @@ async function errorFor(page, typed) {
 test('the about box, the records view and the field-size dialog: the desktop\'s sizes and places', async () => {
   const page = await browser.page('', null, screen);
   await readyScreen(page);
+  // The main window itself, centred on the screen as the desktop centres it.
+  const main = await page.locator('#menubar').boundingBox();
+  assert.deepEqual([main.x, main.y], [320, 274]);
   const open = async (what, kind, closeKey) => {
     await what();
     const window = page.locator(`.window[data-kind=${kind}]`);

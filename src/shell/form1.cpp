@@ -1,57 +1,64 @@
 #include "shell/form1.h"
 
+#include <utility>
+
 #include "shell/event_entry.h"
 
 namespace vemo {
 
 TForm1::TForm1(Desktop& desktop)
     : desktop_(desktop), Timers_([&desktop] { return desktop.nowUs(); }), Pictures_(Pictures::Load()) {
-  BindTimer(TimerId::Mover, &TForm1::MoverTimer);
-  BindTimer(TimerId::Phaser, &TForm1::PhaserTimer);
-  BindTimer(TimerId::Left, &TForm1::LeftTimer);
-  BindTimer(TimerId::Right, &TForm1::RightTimer);
-  BindTimer(TimerId::T, &TForm1::TTimer);
-  BindTimer(TimerId::Up, &TForm1::UpTimer);
-  BindTimer(TimerId::New, &TForm1::NewTimer);
-  BindTimer(TimerId::Destroyer, &TForm1::DestroyerTimer);
-  BindTimer(TimerId::Speeder, &TForm1::SpeederTimer);
-  BindTimer(TimerId::High, &TForm1::HighTimer);
-  BindTimer(TimerId::NFigur, &TForm1::NFigurTimer);
-  BindTimer(TimerId::Timer1, &TForm1::Timer1Timer);
-  BindTimer(TimerId::Timer2, &TForm1::Timer2Timer);
-
-  BindTimer(TimerId::Gor, &TForm1::GorTimer);
-  BindTimer(TimerId::Beg, &TForm1::BegTimer);
-
-  BindTimer(TimerId::SnakBeg, &TForm1::SnakBegTimer);
-  BindTimer(TimerId::SnakVis, &TForm1::SnakVisTimer);
-  BindTimer(TimerId::SnakMov, &TForm1::SnakMovTimer);
+  // What each timer's tick runs, and each menu item's command.
+  using Handler = void (TForm1::*)();
+  static constexpr std::pair<TimerId, Handler> kTicks[] = {
+      {TimerId::Mover, &TForm1::MoverTimer},
+      {TimerId::Phaser, &TForm1::PhaserTimer},
+      {TimerId::Left, &TForm1::LeftTimer},
+      {TimerId::Right, &TForm1::RightTimer},
+      {TimerId::T, &TForm1::TTimer},
+      {TimerId::Up, &TForm1::UpTimer},
+      {TimerId::New, &TForm1::NewTimer},
+      {TimerId::Destroyer, &TForm1::DestroyerTimer},
+      {TimerId::Speeder, &TForm1::SpeederTimer},
+      {TimerId::High, &TForm1::HighTimer},
+      {TimerId::NFigur, &TForm1::NFigurTimer},
+      {TimerId::Timer1, &TForm1::Timer1Timer},
+      {TimerId::Timer2, &TForm1::Timer2Timer},
+      {TimerId::Gor, &TForm1::GorTimer},
+      {TimerId::Beg, &TForm1::BegTimer},
+      {TimerId::SnakBeg, &TForm1::SnakBegTimer},
+      {TimerId::SnakVis, &TForm1::SnakVisTimer},
+      {TimerId::SnakMov, &TForm1::SnakMovTimer},
+  };
+  static constexpr std::pair<MenuId, Handler> kCommands[] = {
+      {MenuId::N4, &TForm1::N4Click},
+      {MenuId::N6, &TForm1::N6Click},
+      {MenuId::N8, &TForm1::N8Click},
+      {MenuId::N9, &TForm1::N9Click},
+      {MenuId::N11, &TForm1::N11Click},
+      {MenuId::N22, &TForm1::N22Click},
+      {MenuId::N31, &TForm1::N31Click},
+      {MenuId::N14, &TForm1::N14Click},
+      {MenuId::N17, &TForm1::N17Click},
+      {MenuId::N18, &TForm1::N18Click},
+      {MenuId::N19, &TForm1::N19Click},
+      {MenuId::N20, &TForm1::N20Click},
+      {MenuId::N21, &TForm1::N21Click},
+      {MenuId::N34, &TForm1::N34Click},
+      {MenuId::N35, &TForm1::N35Click},
+      {MenuId::N25, &TForm1::N25Click},
+      {MenuId::N26, &TForm1::N26Click},
+      {MenuId::N27, &TForm1::N27Click},
+      {MenuId::N28, &TForm1::N28Click},
+      {MenuId::N29, &TForm1::N29Click},
+      {MenuId::N15, &TForm1::N15Click},
+      {MenuId::N32, &TForm1::N32Click},
+      {MenuId::N12, &TForm1::N12Click},
+  };
+  for (const auto& [id, handler] : kTicks) BindTimer(id, handler);
   // The timer places every later apple; the first one is placed by the start.
   Timers_.bind(TimerId::Apple, [this] { Enter([this] { AppleTimer(); }); });
-
-  BindMenu(MenuId::N4, &TForm1::N4Click);
-  BindMenu(MenuId::N6, &TForm1::N6Click);
-  BindMenu(MenuId::N8, &TForm1::N8Click);
-  BindMenu(MenuId::N9, &TForm1::N9Click);
-  BindMenu(MenuId::N11, &TForm1::N11Click);
-  BindMenu(MenuId::N22, &TForm1::N22Click);
-  BindMenu(MenuId::N31, &TForm1::N31Click);
-  BindMenu(MenuId::N14, &TForm1::N14Click);
-  BindMenu(MenuId::N17, &TForm1::N17Click);
-  BindMenu(MenuId::N18, &TForm1::N18Click);
-  BindMenu(MenuId::N19, &TForm1::N19Click);
-  BindMenu(MenuId::N20, &TForm1::N20Click);
-  BindMenu(MenuId::N21, &TForm1::N21Click);
-  BindMenu(MenuId::N34, &TForm1::N34Click);
-  BindMenu(MenuId::N35, &TForm1::N35Click);
-  BindMenu(MenuId::N25, &TForm1::N25Click);
-  BindMenu(MenuId::N26, &TForm1::N26Click);
-  BindMenu(MenuId::N27, &TForm1::N27Click);
-  BindMenu(MenuId::N28, &TForm1::N28Click);
-  BindMenu(MenuId::N29, &TForm1::N29Click);
-  BindMenu(MenuId::N15, &TForm1::N15Click);
-  BindMenu(MenuId::N32, &TForm1::N32Click);
-  BindMenu(MenuId::N12, &TForm1::N12Click);
+  for (const auto& [item, handler] : kCommands) BindMenu(item, handler);
 
   FormCreate();
 }

@@ -2,7 +2,7 @@
 //   node bench/web.mjs [runs]      after bash tools/web.sh --build (npm ci in tests/web first)
 // - the bytes of a first visit: every file the page loads, each at its gzip -9 size;
 // - navigation to the title layer on the canvas, and to the first frame that
-//   shows it (median of `runs` fresh loads);
+//   shows it (medians of `runs` first visits and as many returns);
 // - an Up press to the canvas pixels it changes, and the fall period at speed 5;
 // - the page's main-thread CPU idle at the ready screen and during a game at speed 5.
 import zlib from 'node:zlib';
@@ -78,22 +78,32 @@ try {
   console.log(`  total ${total} bytes (${(total / 1024).toFixed(0)} KiB)`);
   await page.context().close();
 
-  // Navigation to the title layer: the first canvas update, from the navigation's start.
-  const loads = [];
+  // Navigation to the title layer: the first canvas update, from the
+  // navigation's start. A first visit, in a fresh profile, and then a return
+  // to the page (the records kept, nothing else cached: the server sends no
+  // validators).
+  const firstVisits = [], returns = [];
+  const titleTimes = (p) => p.evaluate(() => new Promise((resolve) => {
+    const check = () => (window.benchFirstFrame ? resolve([benchPuts[0], benchFirstFrame]) : setTimeout(check, 5));
+    check();
+  }));
   for (let i = 0; i < runs; i++) {
     const context = await browser.browser.newContext();
     await context.addInitScript(probe);
     const p = await context.newPage();
     await p.goto(browser.url);
-    loads.push(await p.evaluate(() => new Promise((resolve) => {
-      const check = () => (window.benchFirstFrame ? resolve([benchPuts[0], benchFirstFrame]) : setTimeout(check, 5));
-      check();
-    })));
+    firstVisits.push(await titleTimes(p));
+    await p.goto('about:blank');
+    await p.goto(browser.url);
+    returns.push(await titleTimes(p));
     await context.close();
   }
-  for (const [i, what] of [[0, 'Navigation to the title layer on the canvas'], [1, 'Navigation to the first frame showing it']]) {
-    const times = loads.map((load) => load[i]);
-    console.log(`${what}: median ${fmt(median(times))} ms, min ${fmt(Math.min(...times))}, max ${fmt(Math.max(...times))} (${runs} loads)`);
+  for (const [loads, visit] of [[firstVisits, 'first visit'], [returns, 'return']]) {
+    for (const [i, what] of [[0, 'the title layer on the canvas'], [1, 'the first frame showing it']]) {
+      const times = loads.map((load) => load[i]);
+      console.log(`Navigation to ${what}, ${visit}: median ${fmt(median(times))} ms, ` +
+                  `min ${fmt(Math.min(...times))}, max ${fmt(Math.max(...times))} (${runs} loads)`);
+    }
   }
 
   // A game at speed 5: CPU idle first, then Up presses, then the fall period.

@@ -5,6 +5,7 @@
 
 #include "web/page.h"
 #include "web/page_window.h"
+#include "web/text_faces.h"
 
 namespace vemo::web {
 
@@ -43,15 +44,26 @@ void WebDesktop::quitNow() {
   if (window_) window_->quit();
 }
 
+// The program's fonts are the faces the desktop program draws them with;
+// Liberation Sans has Arial's metrics and stands in for the old UI font too.
+const TextFace& WebDesktop::faceFor(const FontSpec& font) {
+  if (font.bold) {
+    if (!bold_) bold_ = std::make_unique<TextFace>(SansBoldTtf());
+    return *bold_;
+  }
+  if (!regular_) regular_ = std::make_unique<TextFace>(SansRegularTtf());
+  return *regular_;
+}
+
 void WebDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
                           TextLayout layout) {
   box.right = std::min(box.right, surface.width());
   box.bottom = std::min(box.bottom, surface.height());
   if (box.empty()) return;
-  const int width = box.right - box.left;
-  std::vector<std::uint8_t> mask(static_cast<std::size_t>(width) * (box.bottom - box.top));
-  const Rect used =
-      page::TextMask(box, utf8, font.family, font.pixelHeight, font.bold, layout.centred, layout.wordWrap, mask.data());
+  const TextPlacement placement{box.right - box.left, box.bottom - box.top, layout.centred, layout.wordWrap};
+  std::vector<std::uint8_t> mask(static_cast<std::size_t>(placement.width) * placement.height);
+  Rect used = RasterText(faceFor(font), font.pixelHeight, utf8, placement, mask.data());
+  used = {used.left + box.left, used.top + box.top, used.right + box.left, used.bottom + box.top};
   // Two colours only, as on the desktop: the game reads surface pixels back.
   // Written straight into the bytes, as a painter would.
   auto paint = [&surface](int x, int y, std::uint8_t level) {
@@ -64,7 +76,7 @@ void WebDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, c
   }
   for (int y = box.top; y < box.bottom; ++y)
     for (int x = box.left; x < box.right; ++x)
-      if (mask[static_cast<std::size_t>(y - box.top) * width + (x - box.left)]) paint(x, y, 0);
+      if (mask[static_cast<std::size_t>(y - box.top) * placement.width + (x - box.left)]) paint(x, y, 0);
   surface.markChanged(used);
 }
 

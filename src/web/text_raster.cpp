@@ -1,0 +1,240 @@
+#include "web/text_raster.h"
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+#include FT_OUTLINE_H
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace vemo::web {
+
+namespace {
+
+// Lengths in 26.6 fixed point, FreeType's unit and Qt's.
+using Fixed = long;
+constexpr Fixed kOne = 64;
+Fixed Floor(Fixed v) { return v & -kOne; }
+Fixed Round(Fixed v) { return Floor(v + kOne / 2); }
+Fixed Ceil(Fixed v) { return Floor(v + kOne - 1); }
+
+FT_Library Library() {
+  static FT_Library library = [] {
+    FT_Library made = nullptr;
+    if (FT_Init_FreeType(&made) != 0) throw std::runtime_error("FreeType did not start");
+    return made;
+  }();
+  return library;
+}
+
+std::u32string DecodeUtf8(std::string_view utf8) {
+  std::u32string out;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int k = 1; k <= extra && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
+    out.push_back(c);
+    i += extra + 1;
+  }
+  return out;
+}
+
+// The face's line metrics as Qt reads them: the OS/2 table's Windows ascent
+// and descent (its typographic ones when the font asks for them), else
+// hhea's, scaled to the pixel size with Qt's fixed-point rounding.
+struct LineMetrics {
+  Fixed ascent = 0;
+  Fixed descent = 0;
+  Fixed leading = 0;
+};
+
+Fixed Scale(long units, int pixelHeight, int unitsPerEm) {
+  // Qt's fixed-point division rounds to the nearest 64th.
+  const long long a = static_cast<long long>(units) * pixelHeight * kOne;
+  const long long b = static_cast<long long>(unitsPerEm) * kOne;
+  const long long magnitude = ((std::llabs(a) << 6) + (b >> 1)) / b;
+  return static_cast<Fixed>(a < 0 ? -magnitude : magnitude);
+}
+
+LineMetrics MetricsOf(FT_Face face, int pixelHeight) {
+  LineMetrics m;
+  const int upem = face->units_per_EM;
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+  const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
+  constexpr unsigned kUseTypoMetrics = 0x80;
+  if (os2 && (os2->fsSelection & kUseTypoMetrics) && (os2->sTypoAscender || os2->sTypoDescender)) {
+    m = {Scale(os2->sTypoAscender, pixelHeight, upem), Scale(-os2->sTypoDescender, pixelHeight, upem),
+         Scale(os2->sTypoLineGap, pixelHeight, upem)};
+  } else if (os2 && (os2->usWinAscent || os2->usWinDescent)) {
+    m = {Scale(os2->usWinAscent, pixelHeight, upem), Scale(os2->usWinDescent, pixelHeight, upem), 0};
+  } else if (hhea) {
+    m = {Scale(hhea->Ascender, pixelHeight, upem), Scale(-hhea->Descender, pixelHeight, upem),
+         Scale(hhea->Line_Gap, pixelHeight, upem)};
+  }
+  return m;
+}
+
+struct Glyph {
+  FT_UInt index = 0;
+  char32_t code = 0;
+  Fixed advance = 0;  // with the kerning towards the next glyph
+};
+
+// Glyphs hinted for monochrome output, as Qt loads them for text without
+// antialiasing.
+constexpr FT_Int32 kHintedLoad = FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO;
+
+// Qt keeps glyphs as bitmaps below this pixel size and fills their outlines
+// as paths from there on.
+constexpr int kLargestCachedGlyph = 64;
+
+// With the slight hinting fontconfig asks for, Qt advances by the unhinted
+// widths and kerns by the font's pairs, both in fractions of a pixel.
+std::vector<Glyph> Shape(FT_Face face, const std::u32string& text) {
+  std::vector<Glyph> glyphs;
+  for (const char32_t c : text) {
+    Glyph g{FT_Get_Char_Index(face, c), c, 0};
+    if (FT_Load_Glyph(face, g.index, kHintedLoad) == 0) g.advance = face->glyph->linearHoriAdvance >> 10;
+    if (!glyphs.empty() && FT_HAS_KERNING(face)) {
+      FT_Vector kerning{};
+      FT_Get_Kerning(face, glyphs.back().index, g.index, FT_KERNING_UNFITTED, &kerning);
+      glyphs.back().advance += kerning.x;
+    }
+    glyphs.push_back(g);
+  }
+  return glyphs;
+}
+
+struct Line {
+  std::size_t begin = 0;
+  std::size_t end = 0;  // past the last glyph drawn
+  Fixed width = 0;      // without trailing blanks
+};
+
+Fixed WidthOf(const std::vector<Glyph>& glyphs, std::size_t begin, std::size_t end) {
+  Fixed w = 0;
+  for (std::size_t i = begin; i < end; ++i) w += glyphs[i].advance;
+  return w;
+}
+
+// One line, or lines broken after blanks so that each fits the width when it
+// can; a word wider than the line keeps its own line.
+std::vector<Line> BreakLines(const std::vector<Glyph>& glyphs, bool wrap, Fixed width) {
+  std::vector<Line> lines;
+  std::size_t begin = 0;
+  while (begin < glyphs.size() || lines.empty()) {
+    std::size_t end = glyphs.size();
+    if (wrap) {
+      std::size_t fits = 0;  // end of the last word that fits
+      for (std::size_t i = begin; i < glyphs.size(); ++i) {
+        const bool wordEnds = glyphs[i].code != U' ' && (i + 1 == glyphs.size() || glyphs[i + 1].code == U' ');
+        if (!wordEnds) continue;
+        if (fits && WidthOf(glyphs, begin, i + 1) > width) break;
+        fits = i + 1;
+      }
+      end = fits ? fits : glyphs.size();
+    }
+    std::size_t next = end;
+    while (next < glyphs.size() && glyphs[next].code == U' ') ++next;
+    std::size_t last = end;
+    while (last > begin && glyphs[last - 1].code == U' ') --last;
+    lines.push_back({begin, next, WidthOf(glyphs, begin, last)});
+    begin = next;
+    if (begin >= glyphs.size()) break;
+  }
+  return lines;
+}
+
+void Blit(const FT_Bitmap& bitmap, int left, int top, const TextPlacement& box, std::uint8_t* mask) {
+  for (unsigned row = 0; row < bitmap.rows; ++row) {
+    const int y = top + static_cast<int>(row);
+    if (y < 0 || y >= box.height) continue;
+    const unsigned char* bits = bitmap.buffer + static_cast<long>(row) * bitmap.pitch;
+    for (unsigned col = 0; col < bitmap.width; ++col) {
+      const int x = left + static_cast<int>(col);
+      if (x < 0 || x >= box.width) continue;
+      if (bits[col >> 3] & (0x80 >> (col & 7))) mask[static_cast<std::size_t>(y) * box.width + x] = 255;
+    }
+  }
+}
+
+// A glyph from the bitmap cache: hinted, rendered at the whole pixel left of
+// the pen, on the baseline rounded to a whole pixel.
+void DrawBitmap(FT_Face face, FT_UInt index, Fixed pen, Fixed baseline, const TextPlacement& box,
+                std::uint8_t* mask) {
+  if (FT_Load_Glyph(face, index, kHintedLoad) != 0 || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) return;
+  Blit(face->glyph->bitmap, static_cast<int>(Floor(pen) / kOne) + face->glyph->bitmap_left,
+       static_cast<int>(Round(baseline) / kOne) - face->glyph->bitmap_top, box, mask);
+}
+
+// A glyph filled as a path: the unhinted outline where the pen and the
+// baseline really are, pixels whose centres are inside.
+void DrawOutline(FT_Face face, FT_UInt index, Fixed pen, Fixed baseline, const TextPlacement& box,
+                 std::uint8_t* mask) {
+  if (FT_Load_Glyph(face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return;
+  FT_Outline_Translate(&face->glyph->outline, pen - Floor(pen), Floor(baseline) - baseline);
+  if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) return;
+  Blit(face->glyph->bitmap, static_cast<int>(Floor(pen) / kOne) + face->glyph->bitmap_left,
+       static_cast<int>(Floor(baseline) / kOne) - face->glyph->bitmap_top, box, mask);
+}
+
+}  // namespace
+
+TextFace::TextFace(std::span<const std::uint8_t> ttf) {
+  if (FT_New_Memory_Face(Library(), ttf.data(), static_cast<FT_Long>(ttf.size()), 0, &face_) != 0)
+    throw std::runtime_error("a font could not be read");
+}
+
+TextFace::~TextFace() { FT_Done_Face(face_); }
+
+Rect RasterText(const TextFace& text_face, int pixelHeight, std::string_view utf8, const TextPlacement& box,
+                std::uint8_t* mask) {
+  FT_Face face = text_face.face();
+  FT_Set_Char_Size(face, static_cast<FT_F26Dot6>(pixelHeight) * kOne, static_cast<FT_F26Dot6>(pixelHeight) * kOne,
+                   0, 0);
+  const LineMetrics metrics = MetricsOf(face, pixelHeight);
+  const std::vector<Glyph> glyphs = Shape(face, DecodeUtf8(utf8));
+  const std::vector<Line> lines = BreakLines(glyphs, box.wordWrap, static_cast<Fixed>(box.width) * kOne);
+
+  Fixed widest = 0;
+  for (const Line& line : lines) widest = std::max(widest, line.width);
+  // Lines start on whole pixels, one line height after another.
+  Fixed height = -metrics.leading;
+  std::vector<Fixed> tops;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    height = Ceil(height + metrics.leading);
+    tops.push_back(height);
+    height += metrics.ascent + metrics.descent;
+    if (height >= static_cast<Fixed>(box.height) * kOne) break;
+  }
+
+  const bool outlines = pixelHeight >= kLargestCachedGlyph;
+  for (std::size_t i = 0; i < tops.size(); ++i) {
+    const Line& line = lines[i];
+    Fixed pen = box.centred ? (static_cast<Fixed>(box.width) * kOne - line.width) / 2 : 0;
+    const Fixed baseline = tops[i] + metrics.ascent;
+    for (std::size_t g = line.begin; g < line.end; ++g) {
+      if (outlines) {
+        DrawOutline(face, glyphs[g].index, pen, baseline, box, mask);
+      } else {
+        DrawBitmap(face, glyphs[g].index, pen, baseline, box, mask);
+      }
+      pen += glyphs[g].advance;
+    }
+  }
+
+  // The lines' bounds, widened to whole pixels and cut at the box.
+  const Fixed left = box.centred ? (static_cast<Fixed>(box.width) * kOne - widest) / 2 : 0;
+  Rect used{static_cast<int>(Floor(left) / kOne), 0, static_cast<int>(Ceil(left + widest) / kOne),
+            static_cast<int>(Ceil(height) / kOne)};
+  used.left = std::max(used.left, 0);
+  used.right = std::min(used.right, box.width);
+  used.bottom = std::min(used.bottom, box.height);
+  return used;
+}
+
+}  // namespace vemo::web

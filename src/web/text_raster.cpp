@@ -1,11 +1,14 @@
 #include "web/text_raster.h"
 
+#include "web/outline_fill.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 #include FT_OUTLINE_H
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -88,8 +91,8 @@ struct Glyph {
 // antialiasing.
 constexpr FT_Int32 kHintedLoad = FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO;
 
-// Qt keeps glyphs as bitmaps below this pixel size and fills their outlines
-// as paths from there on.
+// Qt keeps glyphs as bitmaps up to this pixel size and fills their outlines
+// as paths above it.
 constexpr int kLargestCachedGlyph = 64;
 
 // With the slight hinting fontconfig asks for, Qt advances by the unhinted
@@ -167,19 +170,85 @@ void Blit(const FT_Bitmap& bitmap, int left, int top, const TextPlacement& box, 
 void DrawBitmap(FT_Face face, FT_UInt index, Fixed pen, Fixed baseline, const TextPlacement& box,
                 std::uint8_t* mask) {
   if (FT_Load_Glyph(face, index, kHintedLoad) != 0 || FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) return;
-  Blit(face->glyph->bitmap, static_cast<int>(Floor(pen) / kOne) + face->glyph->bitmap_left,
-       static_cast<int>(Round(baseline) / kOne) - face->glyph->bitmap_top, box, mask);
+  Blit(face->glyph->bitmap, static_cast<int>(Floor(pen) / kOne) + face->glyph->bitmap_left - box.left,
+       static_cast<int>(Round(baseline) / kOne) - face->glyph->bitmap_top - box.top, box, mask);
 }
 
-// A glyph filled as a path: the unhinted outline where the pen and the
-// baseline really are, pixels whose centres are inside.
-void DrawOutline(FT_Face face, FT_UInt index, Fixed pen, Fixed baseline, const TextPlacement& box,
-                 std::uint8_t* mask) {
-  if (FT_Load_Glyph(face, index, FT_LOAD_NO_HINTING | FT_LOAD_NO_BITMAP) != 0) return;
-  FT_Outline_Translate(&face->glyph->outline, pen - Floor(pen), Floor(baseline) - baseline);
-  if (FT_Render_Glyph(face->glyph, FT_RENDER_MODE_MONO) != 0) return;
-  Blit(face->glyph->bitmap, static_cast<int>(Floor(pen) / kOne) + face->glyph->bitmap_left,
-       static_cast<int>(Floor(baseline) / kOne) - face->glyph->bitmap_top, box, mask);
+// Adds a glyph's outline with its origin at `at` (surface pixels, y down) as
+// Qt builds the path of large text: the outline loaded at one pixel per font
+// unit, scaled to the size in 64ths of a pixel, each quadratic arc turned
+// into the cubic that traces it.
+void AddOutline(FT_Face face, FT_UInt index, int pixelHeight, OutlineFill::Point at, OutlineFill& path) {
+  if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP) != 0 || face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) return;
+  const FT_Outline& outline = face->glyph->outline;
+  const FT_Fixed scale = FT_MulDiv(static_cast<FT_Long>(pixelHeight) * kOne, 1 << 10, face->units_per_EM);
+  using P = OutlineFill::Point;
+  auto local = [&](int i) {
+    return P{FT_MulFix(outline.points[i].x, scale) / 64., -FT_MulFix(outline.points[i].y, scale) / 64.};
+  };
+  auto shifted = [&](P p) { return P{p.x + at.x, p.y + at.y}; };
+  auto thirds = [](P a, P b) { return P{(2 * a.x + b.x) / 3, (2 * a.y + b.y) / 3}; };
+  auto half = [](P a, P b) { return P{(a.x + b.x) / 2, (a.y + b.y) / 2}; };
+  auto onCurve = [&](int i) { return (outline.tags[i] & 1) != 0; };
+
+  int i = 0;
+  for (int contour = 0; contour < outline.n_contours; ++contour) {
+    const int last = outline.contours[contour];
+    P start = local(i);
+    if (!onCurve(i)) {
+      // An arc's control point starts the contour: it starts on the last
+      // point, or halfway to it.
+      start = onCurve(last) ? local(last) : half(local(last), start);
+      --i;
+    }
+    start = shifted(start);
+    path.moveTo(start);
+    std::array<P, 4> c{start};
+    int n = 1;
+    while (i < last) {
+      ++i;
+      c[static_cast<std::size_t>(n++)] = shifted(local(i));
+      switch (outline.tags[i] & 3) {
+        case FT_CURVE_TAG_CUBIC:
+          if (n < 4) continue;
+          c[3] = half(c[3], c[2]);
+          --i;
+          break;
+        case FT_CURVE_TAG_CONIC:
+          if (n < 3) continue;
+          c[3] = half(c[1], c[2]);
+          c[2] = thirds(c[1], c[3]);
+          c[1] = thirds(c[1], c[0]);
+          --i;
+          break;
+        default:
+          if (n == 2) {
+            path.lineTo(c[1]);
+            c[0] = c[1];
+            n = 1;
+            continue;
+          }
+          if (n == 3) {
+            c[3] = c[2];
+            c[2] = thirds(c[1], c[3]);
+            c[1] = thirds(c[1], c[0]);
+          }
+          break;
+      }
+      path.cubicTo(c[1], c[2], c[3]);
+      c[0] = c[3];
+      n = 1;
+    }
+    if (n > 1) {
+      c[3] = start;
+      if (n == 2) {
+        c[2] = thirds(c[1], c[3]);
+        c[1] = thirds(c[1], c[0]);
+      }
+      path.cubicTo(c[1], c[2], c[3]);
+    }
+    ++i;
+  }
 }
 
 }  // namespace
@@ -212,19 +281,27 @@ Rect RasterText(const TextFace& text_face, int pixelHeight, std::string_view utf
     if (height >= static_cast<Fixed>(box.height) * kOne) break;
   }
 
-  const bool outlines = pixelHeight >= kLargestCachedGlyph;
+  const bool outlines = pixelHeight > kLargestCachedGlyph;
+  // Outlines are read at one pixel per font unit.
+  if (outlines) FT_Set_Char_Size(face, face->units_per_EM * kOne, face->units_per_EM * kOne, 0, 0);
   for (std::size_t i = 0; i < tops.size(); ++i) {
     const Line& line = lines[i];
-    Fixed pen = box.centred ? (static_cast<Fixed>(box.width) * kOne - line.width) / 2 : 0;
-    const Fixed baseline = tops[i] + metrics.ascent;
+    Fixed pen = static_cast<Fixed>(box.left) * kOne +
+                (box.centred ? (static_cast<Fixed>(box.width) * kOne - line.width) / 2 : 0);
+    const Fixed baseline = static_cast<Fixed>(box.top) * kOne + tops[i] + metrics.ascent;
+    OutlineFill path;
     for (std::size_t g = line.begin; g < line.end; ++g) {
       if (outlines) {
-        DrawOutline(face, glyphs[g].index, pen, baseline, box, mask);
+        AddOutline(face, glyphs[g].index, pixelHeight,
+                   {static_cast<double>(pen) / kOne, static_cast<double>(baseline) / kOne}, path);
       } else {
         DrawBitmap(face, glyphs[g].index, pen, baseline, box, mask);
       }
       pen += glyphs[g].advance;
     }
+    path.fill(box.left, box.top, box.left + box.width, box.top + box.height, [&](int x, int y) {
+      mask[static_cast<std::size_t>(y - box.top) * box.width + (x - box.left)] = 255;
+    });
   }
 
   // The lines' bounds, widened to whole pixels and cut at the box.

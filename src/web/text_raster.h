@@ -30,7 +30,9 @@ class TextFace {
 };
 
 struct TextPlacement {
-  int width = 0;   // the box, in pixels
+  int left = 0;    // the box on the surface, in pixels
+  int top = 0;
+  int width = 0;
   int height = 0;
   bool centred = false;  // else left-aligned
   bool wordWrap = false;  // else one line

@@ -60,7 +60,12 @@ void WebDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, c
   box.right = std::min(box.right, surface.width());
   box.bottom = std::min(box.bottom, surface.height());
   if (box.empty()) return;
-  const TextPlacement placement{box.right - box.left, box.bottom - box.top, layout.centred, layout.wordWrap};
+  const TextPlacement placement{.left = box.left,
+                                .top = box.top,
+                                .width = box.right - box.left,
+                                .height = box.bottom - box.top,
+                                .centred = layout.centred,
+                                .wordWrap = layout.wordWrap};
   std::vector<std::uint8_t> mask(static_cast<std::size_t>(placement.width) * placement.height);
   Rect used = RasterText(faceFor(font), font.pixelHeight, utf8, placement, mask.data());
   used = {used.left + box.left, used.top + box.top, used.right + box.left, used.bottom + box.top};

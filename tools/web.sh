@@ -39,10 +39,14 @@ fi
 jpeg_src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -1)
 
 # FreeType with Debian's patches: the rasteriser and hinter of the desktop's
-# text. Only the TrueType driver and the monochrome renderer are registered
-# (tools/freetype/vemo_ftmodule.h), so nothing else reaches the program; no
-# compression or image libraries.
+# text. Only the TrueType driver and the monochrome renderer are registered,
+# and the options fonts from memory never use are off (tools/freetype), so
+# little but the hinter and the rasteriser reaches the program; no
+# compression or image libraries. The stamp rebuilds it when those change.
 ft_lib="$deps/freetype-build/libfreetype.a"
+ft_config='-DFT_CONFIG_MODULES_H="<vemo_ftmodule.h>" -DFT_CONFIG_OPTIONS_H="<vemo_ftoption.h>"'
+ft_stamp=$(cat "$root"/tools/freetype/* | sha1sum | cut -c1-12)
+[ "$(cat "$deps/freetype-build/vemo-stamp" 2>/dev/null)" = "$ft_stamp" ] || rm -f "$ft_lib"
 if [ ! -f "$ft_lib" ]; then
   fetch_source freetype
   rm -rf "$deps/src/freetype"
@@ -50,8 +54,9 @@ if [ ! -f "$ft_lib" ]; then
   emcmake cmake -S "$deps/src/freetype" -B "$deps/freetype-build" -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_SHARED_LIBS=OFF -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
     -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON \
-    "-DCMAKE_C_FLAGS=-I$root/tools/freetype -DFT_CONFIG_MODULES_H=\"<vemo_ftmodule.h>\"" >/dev/null
+    "-DCMAKE_C_FLAGS=-I$root/tools/freetype $ft_config" "-DCMAKE_C_FLAGS_RELEASE=-Os -DNDEBUG" >/dev/null
   cmake --build "$deps/freetype-build" -j2 --target freetype >/dev/null
+  echo "$ft_stamp" >"$deps/freetype-build/vemo-stamp"
 fi
 
 seeded=OFF

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libfreetype-dev               # the page's text rasteriser, tested against the desktop's text
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35 sound-theme-freedesktop
   xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils x11-utils
   clang libclang-rt-dev

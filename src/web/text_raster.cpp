@@ -46,9 +46,10 @@ std::u32string DecodeUtf8(std::string_view utf8) {
   return out;
 }
 
-// The face's line metrics as Qt reads them: the OS/2 table's Windows ascent
-// and descent (its typographic ones when the font asks for them), else
-// hhea's, scaled to the pixel size with Qt's fixed-point rounding.
+// The face's line metrics as Qt reads them: hhea's ascent, descent and line
+// gap, the ascent and descent overridden by the OS/2 table's Windows ones
+// (all three by its typographic ones when the font asks for them), scaled
+// to the pixel size with Qt's fixed-point rounding.
 struct LineMetrics {
   Fixed ascent = 0;
   Fixed descent = 0;
@@ -68,15 +69,18 @@ LineMetrics MetricsOf(FT_Face face, int pixelHeight) {
   const int upem = face->units_per_EM;
   const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
   const auto* hhea = static_cast<const TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
-  constexpr unsigned kUseTypoMetrics = 0x80;
-  if (os2 && (os2->fsSelection & kUseTypoMetrics) && (os2->sTypoAscender || os2->sTypoDescender)) {
-    m = {Scale(os2->sTypoAscender, pixelHeight, upem), Scale(-os2->sTypoDescender, pixelHeight, upem),
-         Scale(os2->sTypoLineGap, pixelHeight, upem)};
-  } else if (os2 && (os2->usWinAscent || os2->usWinDescent)) {
-    m = {Scale(os2->usWinAscent, pixelHeight, upem), Scale(os2->usWinDescent, pixelHeight, upem), 0};
-  } else if (hhea) {
+  if (hhea && (hhea->Ascender || hhea->Descender)) {
     m = {Scale(hhea->Ascender, pixelHeight, upem), Scale(-hhea->Descender, pixelHeight, upem),
          Scale(hhea->Line_Gap, pixelHeight, upem)};
+  }
+  constexpr unsigned kUseTypoMetrics = 0x80;
+  if (os2 && (os2->fsSelection & kUseTypoMetrics)) {
+    if (os2->sTypoAscender || os2->sTypoDescender)
+      m = {Scale(os2->sTypoAscender, pixelHeight, upem), Scale(-os2->sTypoDescender, pixelHeight, upem),
+           Scale(os2->sTypoLineGap, pixelHeight, upem)};
+  } else if (os2 && (os2->usWinAscent || os2->usWinDescent)) {
+    m.ascent = Scale(os2->usWinAscent, pixelHeight, upem);
+    m.descent = Scale(os2->usWinDescent, pixelHeight, upem);
   }
   return m;
 }
@@ -95,14 +99,31 @@ constexpr FT_Int32 kHintedLoad = FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO;
 // as paths above it.
 constexpr int kLargestCachedGlyph = 64;
 
+enum class Script { Common, Latin, Cyrillic, Other };
+
+// The writing system of a character, for the runs Qt shapes one by one;
+// blanks, digits and punctuation belong to the run they are in.
+Script ScriptOf(char32_t c) {
+  if ((c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z') || (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7))
+    return Script::Latin;
+  if (c >= 0x400 && c <= 0x52F) return Script::Cyrillic;
+  if (c < 0x80 || (c >= 0x2000 && c <= 0x206F) || (c >= 0xA0 && c <= 0xBF)) return Script::Common;
+  return Script::Other;
+}
+
 // With the slight hinting fontconfig asks for, Qt advances by the unhinted
-// widths and kerns by the font's pairs, both in fractions of a pixel.
+// widths and kerns by the font's pairs, both in fractions of a pixel, within
+// each run of one writing system (never across a change from one to another).
 std::vector<Glyph> Shape(FT_Face face, const std::u32string& text) {
   std::vector<Glyph> glyphs;
+  Script run = Script::Common;
   for (const char32_t c : text) {
     Glyph g{FT_Get_Char_Index(face, c), c, 0};
     if (FT_Load_Glyph(face, g.index, kHintedLoad) == 0) g.advance = face->glyph->linearHoriAdvance >> 10;
-    if (!glyphs.empty() && FT_HAS_KERNING(face)) {
+    const Script script = ScriptOf(c);
+    const bool newRun = script != Script::Common && run != Script::Common && script != run;
+    if (script != Script::Common) run = script;
+    if (!glyphs.empty() && !newRun && FT_HAS_KERNING(face)) {
       FT_Vector kerning{};
       FT_Get_Kerning(face, glyphs.back().index, g.index, FT_KERNING_UNFITTED, &kerning);
       glyphs.back().advance += kerning.x;
@@ -184,7 +205,10 @@ void AddOutline(FT_Face face, FT_UInt index, int pixelHeight, OutlineFill::Point
   const FT_Fixed scale = FT_MulDiv(static_cast<FT_Long>(pixelHeight) * kOne, 1 << 10, face->units_per_EM);
   using P = OutlineFill::Point;
   auto local = [&](int i) {
-    return P{FT_MulFix(outline.points[i].x, scale) / 64., -FT_MulFix(outline.points[i].y, scale) / 64.};
+    // 64ths of a pixel, far inside a double's exact range.
+    const auto x = static_cast<double>(FT_MulFix(outline.points[i].x, scale));
+    const auto y = static_cast<double>(FT_MulFix(outline.points[i].y, scale));
+    return P{x / 64., -y / 64.};
   };
   auto shifted = [&](P p) { return P{p.x + at.x, p.y + at.y}; };
   auto thirds = [](P a, P b) { return P{(2 * a.x + b.x) / 3, (2 * a.y + b.y) / 3}; };
@@ -311,6 +335,38 @@ Rect RasterText(const TextFace& text_face, int pixelHeight, std::string_view utf
   used.left = std::max(used.left, 0);
   used.right = std::min(used.right, box.width);
   used.bottom = std::min(used.bottom, box.height);
+  return used;
+}
+
+Rect PaintText(Surface& surface, Rect box, std::string_view utf8, const TextFace& face, int pixelHeight,
+               TextLayout layout) {
+  if (box.empty()) return {};
+  // Laid out in the whole box, painted where the box meets the surface.
+  const TextPlacement placement{.left = box.left,
+                                .top = box.top,
+                                .width = box.right - box.left,
+                                .height = box.bottom - box.top,
+                                .centred = layout.centred,
+                                .wordWrap = layout.wordWrap};
+  std::vector<std::uint8_t> mask(static_cast<std::size_t>(placement.width) * placement.height);
+  Rect used = RasterText(face, pixelHeight, utf8, placement, mask.data());
+  used = {used.left + box.left, used.top + box.top, used.right + box.left, used.bottom + box.top};
+  const int right = std::min(box.right, surface.width());
+  const int bottom = std::min(box.bottom, surface.height());
+  // Two colours only: the game reads surface pixels back. Written straight
+  // into the bytes, as a painter would.
+  auto paint = [&surface](int x, int y, std::uint8_t level) {
+    std::uint8_t* p = surface.bytes() + static_cast<std::size_t>(y) * surface.bytesPerLine() + x * 3;
+    p[0] = p[1] = p[2] = level;
+  };
+  if (layout.opaque) {
+    for (int y = std::max(used.top, 0); y < std::min(used.bottom, bottom); ++y)
+      for (int x = std::max(used.left, 0); x < std::min(used.right, right); ++x) paint(x, y, 255);
+  }
+  for (int y = std::max(box.top, 0); y < bottom; ++y)
+    for (int x = std::max(box.left, 0); x < right; ++x)
+      if (mask[static_cast<std::size_t>(y - box.top) * placement.width + (x - box.left)]) paint(x, y, 0);
+  surface.markChanged(used);
   return used;
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "render/surface.h"
+#include "shell/desktop.h"
 
 typedef struct FT_FaceRec_* FT_Face;
 
@@ -44,5 +45,11 @@ struct TextPlacement {
 // desktop reports it (the lines' width and height, cut at the box).
 Rect RasterText(const TextFace& face, int pixelHeight, std::string_view utf8, const TextPlacement& placement,
                 std::uint8_t* mask);
+
+// Draws on the surface as the desktop program draws text: black ink cut at
+// the box, over a white box as large as the lines when `layout.opaque`.
+// Marks the changed part and returns it.
+Rect PaintText(Surface& surface, Rect box, std::string_view utf8, const TextFace& face, int pixelHeight,
+               TextLayout layout);
 
 }  // namespace vemo::web

@@ -1,8 +1,5 @@
 #include "web/web_desktop.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "web/page.h"
 #include "web/page_window.h"
 #include "web/text_faces.h"
@@ -57,32 +54,7 @@ const TextFace& WebDesktop::faceFor(const FontSpec& font) {
 
 void WebDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
                           TextLayout layout) {
-  box.right = std::min(box.right, surface.width());
-  box.bottom = std::min(box.bottom, surface.height());
-  if (box.empty()) return;
-  const TextPlacement placement{.left = box.left,
-                                .top = box.top,
-                                .width = box.right - box.left,
-                                .height = box.bottom - box.top,
-                                .centred = layout.centred,
-                                .wordWrap = layout.wordWrap};
-  std::vector<std::uint8_t> mask(static_cast<std::size_t>(placement.width) * placement.height);
-  Rect used = RasterText(faceFor(font), font.pixelHeight, utf8, placement, mask.data());
-  used = {used.left + box.left, used.top + box.top, used.right + box.left, used.bottom + box.top};
-  // Two colours only, as on the desktop: the game reads surface pixels back.
-  // Written straight into the bytes, as a painter would.
-  auto paint = [&surface](int x, int y, std::uint8_t level) {
-    std::uint8_t* p = surface.bytes() + static_cast<std::size_t>(y) * surface.bytesPerLine() + x * 3;
-    p[0] = p[1] = p[2] = level;
-  };
-  if (layout.opaque) {
-    for (int y = used.top; y < used.bottom; ++y)
-      for (int x = used.left; x < used.right; ++x) paint(x, y, 255);
-  }
-  for (int y = box.top; y < box.bottom; ++y)
-    for (int x = box.left; x < box.right; ++x)
-      if (mask[static_cast<std::size_t>(y - box.top) * placement.width + (x - box.left)]) paint(x, y, 0);
-  surface.markChanged(used);
+  PaintText(surface, box, utf8, faceFor(font), font.pixelHeight, layout);
 }
 
 }  // namespace vemo::web

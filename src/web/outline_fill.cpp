@@ -92,7 +92,8 @@ void OutlineFill::closeSubpath() {
   if (points_.back().x != start.x || points_.back().y != start.y) points_.push_back(start);
 }
 
-void OutlineFill::fill(int left, int top, int right, int bottom, const std::function<void(int x, int y)>& ink) {
+void OutlineFill::fill(int left, int top, int right, int bottom,
+                       const std::function<void(int x, int end, int y)>& ink) {
   closeSubpath();
   if (points_.size() < 3) return;
   contourEnds_.push_back(points_.size());
@@ -136,22 +137,24 @@ void OutlineFill::fill(int left, int top, int right, int bottom, const std::func
     first = end;
   }
 
-  std::vector<std::pair<Fixed16, int>> crossings;
+  // Row by row, the edges that cross the row's centre, from left to right;
+  // each keeps stepping by its own slope.
+  std::sort(edges.begin(), edges.end(), [](const Edge& a, const Edge& b) { return a.top < b.top; });
+  std::vector<Edge*> active;
+  std::size_t next = 0;
   for (int y = firstRow; y <= lastRow; ++y) {
-    crossings.clear();
-    for (const Edge& e : edges)
-      if (e.top <= y && y <= e.bottom) crossings.emplace_back(e.x + e.delta * (y - e.top), e.winding);
-    std::sort(crossings.begin(), crossings.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (; next < edges.size() && edges[next].top == y; ++next) active.push_back(&edges[next]);
+    std::sort(active.begin(), active.end(), [](const Edge* a, const Edge* b) { return a->x < b->x; });
     int x = 0;
     int winding = 0;
-    for (const auto& [at, turn] : crossings) {
-      const int current = static_cast<int>(at >> 16);
-      if (winding != 0)
-        for (int px = std::max(x, left); px < std::min(current, right); ++px) ink(px, y);
+    for (Edge* e : active) {
+      const int current = static_cast<int>(e->x >> 16);
+      if (winding != 0 && std::max(x, left) < std::min(current, right)) ink(std::max(x, left), std::min(current, right), y);
       x = current;
-      winding += turn;
+      winding += e->winding;
+      e->x += e->delta;
     }
+    std::erase_if(active, [y](const Edge* e) { return e->bottom == y; });
   }
 }
 

@@ -23,9 +23,9 @@ class OutlineFill {
   void lineTo(Point p);
   void cubicTo(Point c1, Point c2, Point end);
 
-  // Calls ink(x, y) for every pixel inside, within columns [left, right)
-  // and rows [top, bottom) of the surface.
-  void fill(int left, int top, int right, int bottom, const std::function<void(int x, int y)>& ink);
+  // Calls ink(x, end, y) for every run of pixels inside, columns x to
+  // end - 1 of row y, within columns [left, right) and rows [top, bottom).
+  void fill(int left, int top, int right, int bottom, const std::function<void(int x, int end, int y)>& ink);
 
  private:
   struct Vector {

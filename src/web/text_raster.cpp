@@ -323,8 +323,9 @@ Rect RasterText(const TextFace& text_face, int pixelHeight, std::string_view utf
       }
       pen += glyphs[g].advance;
     }
-    path.fill(box.left, box.top, box.left + box.width, box.top + box.height, [&](int x, int y) {
-      mask[static_cast<std::size_t>(y - box.top) * box.width + (x - box.left)] = 255;
+    path.fill(box.left, box.top, box.left + box.width, box.top + box.height, [&](int x, int end, int y) {
+      std::fill_n(mask + static_cast<std::size_t>(y - box.top) * box.width + (x - box.left), end - x,
+                  std::uint8_t{255});
     });
   }
 

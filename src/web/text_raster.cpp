@@ -198,9 +198,13 @@ void DrawBitmap(FT_Face face, FT_UInt index, Fixed pen, Fixed baseline, const Te
 // Adds a glyph's outline with its origin at `at` (surface pixels, y down) as
 // Qt builds the path of large text: the outline loaded at one pixel per font
 // unit, scaled to the size in 64ths of a pixel, each quadratic arc turned
-// into the cubic that traces it.
+// into the cubic that traces it. Qt loads it hinted, but at that size the
+// faces' hints move no point of any glyph (checked glyph by glyph), so the
+// hinter is spared here: it is the slowest part of a cold start.
 void AddOutline(FT_Face face, FT_UInt index, int pixelHeight, OutlineFill::Point at, OutlineFill& path) {
-  if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP) != 0 || face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) return;
+  if (FT_Load_Glyph(face, index, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0 ||
+      face->glyph->format != FT_GLYPH_FORMAT_OUTLINE)
+    return;
   const FT_Outline& outline = face->glyph->outline;
   const FT_Fixed scale = FT_MulDiv(static_cast<FT_Long>(pixelHeight) * kOne, 1 << 10, face->units_per_EM);
   using P = OutlineFill::Point;

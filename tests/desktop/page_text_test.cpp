@@ -8,6 +8,9 @@
 #include <iterator>
 #include <vector>
 
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
 #include "desktop/surface_text.h"
 #include "web/text_raster.h"
 
@@ -80,6 +83,26 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"WrappedLargeOpaque", {10, 10, 400, 470}, "Запись данных", {"Arial", 87, false}, {.wordWrap = true, .opaque = true}},
         Case{"CutAtTheSurface", {500, 400, 700, 520}, "Запись...", {"Arial", 65, false}, {.opaque = true}}),
     [](const ::testing::TestParamInfo<Case>& param) { return std::string(param.param.what); });
+
+// The page reads large glyphs unhinted where Qt runs the hinter at one pixel
+// per font unit: that is the same only while the hints move no point there.
+TEST(PageTextFaces, HintsMoveNoPointAtOnePixelPerFontUnit) {
+  for (const char* style : {"Regular", "Bold"}) {
+    const std::vector<std::uint8_t> bytes = ReadFace(style);
+    const TextFace face(bytes);
+    FT_Face ft = face.face();
+    ASSERT_EQ(FT_Set_Char_Size(ft, ft->units_per_EM * 64, ft->units_per_EM * 64, 0, 0), 0);
+    auto points = [ft](FT_UInt glyph, FT_Int32 flags) {
+      EXPECT_EQ(FT_Load_Glyph(ft, glyph, FT_LOAD_NO_BITMAP | flags), 0);
+      const FT_Outline& o = ft->glyph->outline;
+      std::vector<std::pair<FT_Pos, FT_Pos>> out;
+      for (int i = 0; i < o.n_points; ++i) out.emplace_back(o.points[i].x, o.points[i].y);
+      return out;
+    };
+    for (FT_UInt glyph = 0; glyph < static_cast<FT_UInt>(ft->num_glyphs); ++glyph)
+      ASSERT_EQ(points(glyph, FT_LOAD_DEFAULT), points(glyph, FT_LOAD_NO_HINTING)) << style << " glyph " << glyph;
+  }
+}
 
 }  // namespace
 }  // namespace vemo::web

@@ -5,7 +5,6 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
-#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <array>
@@ -46,10 +45,6 @@ std::u32string DecodeUtf8(std::string_view utf8) {
   return out;
 }
 
-// The face's line metrics as Qt reads them: hhea's ascent, descent and line
-// gap, the ascent and descent overridden by the OS/2 table's Windows ones
-// (all three by its typographic ones when the font asks for them), scaled
-// to the pixel size with Qt's fixed-point rounding.
 struct LineMetrics {
   Fixed ascent = 0;
   Fixed descent = 0;
@@ -64,6 +59,10 @@ Fixed Scale(long units, int pixelHeight, int unitsPerEm) {
   return static_cast<Fixed>(a < 0 ? -magnitude : magnitude);
 }
 
+// The face's line metrics as Qt reads them: hhea's ascent, descent and line
+// gap, the ascent and descent overridden by the OS/2 table's Windows ones
+// (all three by its typographic ones when the font asks for them), scaled
+// to the pixel size with Qt's fixed-point rounding.
 LineMetrics MetricsOf(FT_Face face, int pixelHeight) {
   LineMetrics m;
   const int upem = face->units_per_EM;
@@ -146,7 +145,8 @@ Fixed WidthOf(const std::vector<Glyph>& glyphs, std::size_t begin, std::size_t e
 }
 
 // One line, or lines broken after blanks so that each fits the width when it
-// can; a word wider than the line keeps its own line.
+// can; a word wider than the line keeps its own line. (Qt would also break
+// after a hyphen or a dash; no text of the program has one.)
 std::vector<Line> BreakLines(const std::vector<Glyph>& glyphs, bool wrap, Fixed width) {
   std::vector<Line> lines;
   std::size_t begin = 0;

@@ -118,7 +118,8 @@ std::vector<Glyph> Shape(FT_Face face, const std::u32string& text) {
   Script run = Script::Common;
   for (const char32_t c : text) {
     Glyph g{FT_Get_Char_Index(face, c), c, 0};
-    if (FT_Load_Glyph(face, g.index, kHintedLoad) == 0) g.advance = face->glyph->linearHoriAdvance >> 10;
+    // The unhinted advance, so the hinter need not run for it.
+    if (FT_Load_Glyph(face, g.index, FT_LOAD_NO_HINTING) == 0) g.advance = face->glyph->linearHoriAdvance >> 10;
     const Script script = ScriptOf(c);
     const bool newRun = script != Script::Common && run != Script::Common && script != run;
     if (script != Script::Common) run = script;

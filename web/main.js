@@ -3,7 +3,6 @@
 // for the next event when it waits; the page only queues them.
 
 import { virtualKey, shortcutText } from './keys.js';
-import { textMask } from './text.js';
 import { MenuBar } from './menu.js';
 import * as dialogs from './dialogs.js';
 
@@ -112,7 +111,6 @@ const vemoPage = {
   setEditText: dialogs.setEditText,
   hideDialog: dialogs.hideDialog,
   showMessage(message) { menu?.closeAll(); dialogs.showMessage(message, send); },
-  textMask,
   storeRecords,
   ended() { canvas.classList.add('ended'); },
 };

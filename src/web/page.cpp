@@ -41,15 +41,6 @@ EM_JS(void, vemo_hide_dialog, (), { Module.vemoPage.hideDialog(); });
 EM_JS(void, vemo_show_message, (const char* json), {
   Module.vemoPage.showMessage(JSON.parse(UTF8ToString(json)));
 });
-EM_JS(void, vemo_text_mask, (int* box, const char* text, const char* family, int px, int bold, int centred,
-                             int wrap, std::uint8_t* mask), {
-  const b = HEAP32.subarray(box >> 2, (box >> 2) + 4);
-  const w = b[2] - b[0], h = b[3] - b[1];
-  const used = Module.vemoPage.textMask(w, h, UTF8ToString(text), UTF8ToString(family), px, !!bold, !!centred,
-                                        !!wrap, HEAPU8.subarray(mask, mask + w * h));
-  b[0] += used[0]; b[1] += used[1];
-  b[2] = b[0] + used[2]; b[3] = b[1] + used[3];
-});
 EM_JS(void, vemo_store_records, (const std::uint8_t* bytes, int size), {
   Module.vemoPage.storeRecords(HEAPU8.slice(bytes, bytes + size));
 });
@@ -114,13 +105,6 @@ void ShowDialog(const std::string& kind, const std::string& json) { vemo_show_di
 void SetEditText(const std::string& text) { vemo_set_edit_text(text.c_str()); }
 void HideDialog() { vemo_hide_dialog(); }
 void ShowMessage(const std::string& json) { vemo_show_message(json.c_str()); }
-
-Rect TextMask(Rect box, const std::string& utf8, const std::string& family, int pixelHeight, bool bold,
-              bool centred, bool wordWrap, std::uint8_t* mask) {
-  std::array<int, 4> b{box.left, box.top, box.right, box.bottom};
-  vemo_text_mask(b.data(), utf8.c_str(), family.c_str(), pixelHeight, bold, centred, wordWrap, mask);
-  return {b[0], b[1], b[2], b[3]};
-}
 
 void StoreRecords(const std::string& bytes) {
   vemo_store_records(reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<int>(bytes.size()));

@@ -60,11 +60,6 @@ void SetEditText(const std::string& text);
 void HideDialog();
 void ShowMessage(const std::string& json);
 
-// Draws text into an 8-bit mask of box's size (255 ink, 0 none) and returns
-// the part of the box the text takes.
-Rect TextMask(Rect box, const std::string& utf8, const std::string& family, int pixelHeight, bool bold,
-              bool centred, bool wordWrap, std::uint8_t* mask);
-
 // The records file kept by the page, and the program's way of keeping it.
 void StoreRecords(const std::string& bytes);
 // The program ended without a close (the display check failed).

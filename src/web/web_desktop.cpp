@@ -1,10 +1,8 @@
 #include "web/web_desktop.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "web/page.h"
 #include "web/page_window.h"
+#include "web/text_faces.h"
 
 namespace vemo::web {
 
@@ -43,29 +41,20 @@ void WebDesktop::quitNow() {
   if (window_) window_->quit();
 }
 
+// The program's fonts are the faces the desktop program draws them with;
+// Liberation Sans has Arial's metrics and stands in for the old UI font too.
+const TextFace& WebDesktop::faceFor(const FontSpec& font) {
+  if (font.bold) {
+    if (!bold_) bold_ = std::make_unique<TextFace>(SansBoldTtf());
+    return *bold_;
+  }
+  if (!regular_) regular_ = std::make_unique<TextFace>(SansRegularTtf());
+  return *regular_;
+}
+
 void WebDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
                           TextLayout layout) {
-  box.right = std::min(box.right, surface.width());
-  box.bottom = std::min(box.bottom, surface.height());
-  if (box.empty()) return;
-  const int width = box.right - box.left;
-  std::vector<std::uint8_t> mask(static_cast<std::size_t>(width) * (box.bottom - box.top));
-  const Rect used =
-      page::TextMask(box, utf8, font.family, font.pixelHeight, font.bold, layout.centred, layout.wordWrap, mask.data());
-  // Two colours only, as on the desktop: the game reads surface pixels back.
-  // Written straight into the bytes, as a painter would.
-  auto paint = [&surface](int x, int y, std::uint8_t level) {
-    std::uint8_t* p = surface.bytes() + static_cast<std::size_t>(y) * surface.bytesPerLine() + x * 3;
-    p[0] = p[1] = p[2] = level;
-  };
-  if (layout.opaque) {
-    for (int y = used.top; y < used.bottom; ++y)
-      for (int x = used.left; x < used.right; ++x) paint(x, y, 255);
-  }
-  for (int y = box.top; y < box.bottom; ++y)
-    for (int x = box.left; x < box.right; ++x)
-      if (mask[static_cast<std::size_t>(y - box.top) * width + (x - box.left)]) paint(x, y, 0);
-  surface.markChanged(used);
+  PaintText(surface, box, utf8, faceFor(font), font.pixelHeight, layout);
 }
 
 }  // namespace vemo::web

@@ -1,9 +1,13 @@
 #pragma once
-// The core's desktop in the browser: clock, caption, cursor, sound and text
-// through the page; message boxes, modal dialogs and closing through the
-// main window's event loop.
+// The core's desktop in the browser: clock, caption, cursor and sound
+// through the page; text rasterised here as the desktop rasterises it;
+// message boxes, modal dialogs and closing through the main window's event
+// loop.
+
+#include <memory>
 
 #include "shell/desktop.h"
+#include "web/text_raster.h"
 
 namespace vemo::web {
 
@@ -34,7 +38,12 @@ class WebDesktop final : public Desktop {
                 TextLayout layout) override;
 
  private:
+  const TextFace& faceFor(const FontSpec& font);
+
   PageWindow* window_ = nullptr;
+  // Read when first drawn with.
+  std::unique_ptr<TextFace> regular_;
+  std::unique_ptr<TextFace> bold_;
 };
 
 }  // namespace vemo::web

@@ -5,17 +5,57 @@
 //       game (a tenth of a second later), as a binary PPM (with VEMO_TEST_SEED set, the page deals the
 //       same pieces);
 //   vemo_web_fixtures records   a records file whose table holds scores
-//       -1 to -10, so any finished game enters it.
+//       -1 to -10, so any finished game enters it;
+//   vemo_web_fixtures title     the title layer as the desktop program paints
+//       it, its texts drawn by Qt on the offscreen platform (PPM);
+//   vemo_web_fixtures closing   the window while the records file is written
+//       after «Выход», with the desktop's text too (PPM).
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
+#include <QGuiApplication>
+
+#include "desktop/surface_text.h"
 #include "records/fresh_file.h"
 #include "shell/form1.h"
 #include "support/fake_desktop.h"
 
 namespace {
+
+void WriteSurface(const vemo::Surface& surface) {
+  std::printf("P6\n%d %d\n255\n", surface.width(), surface.height());
+  std::fwrite(surface.bytes(), 1, static_cast<std::size_t>(surface.bytesPerLine()) * surface.height(), stdout);
+}
+
+// The fake desktop with the desktop program's own text drawing and window
+// colour, for pictures whose every pixel of text counts.
+class QtTextDesktop final : public vemo::testing::FakeDesktop {
+ public:
+  void drawText(vemo::Surface& surface, vemo::Rect box, const std::string& utf8, const vemo::FontSpec& font,
+                vemo::TextLayout layout) override {
+    vemo::desktop::DrawSurfaceText(surface, box, utf8, font, layout);
+  }
+  vemo::Rgb menuColour() const override { return {239, 239, 239}; }
+};
+
+int Title() {
+  QtTextDesktop desktop;
+  vemo::TForm1 form(desktop);
+  form.OnShow();
+  WriteSurface(form.Canvas());
+  return 0;
+}
+
+int Closing() {
+  QtTextDesktop desktop;
+  vemo::TForm1 form(desktop);
+  form.OnShow();
+  form.FormCloseQuery();
+  WriteSurface(form.Canvas());
+  return 0;
+}
 
 int Surface() {
   vemo::testing::FakeDesktop desktop;
@@ -32,9 +72,7 @@ int Surface() {
   form.OnMenu(std::string(vemo::MenuName(vemo::MenuId::N4)));
   // The preview follows the start by a tick, pause or not.
   desktop.runFor(100);
-  const vemo::Surface& surface = form.Canvas();
-  std::printf("P6\n%d %d\n255\n", surface.width(), surface.height());
-  std::fwrite(surface.bytes(), 1, static_cast<std::size_t>(surface.bytesPerLine()) * surface.height(), stdout);
+  WriteSurface(form.Canvas());
   return 0;
 }
 
@@ -51,6 +89,11 @@ int Records() {
 int main(int argc, char** argv) {
   if (argc == 2 && std::strcmp(argv[1], "surface") == 0) return Surface();
   if (argc == 2 && std::strcmp(argv[1], "records") == 0) return Records();
-  std::fprintf(stderr, "usage: %s surface|records\n", argv[0]);
+  // Text needs a GUI application; no display is needed for painting into images.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  if (argc == 2 && std::strcmp(argv[1], "title") == 0) return Title();
+  if (argc == 2 && std::strcmp(argv[1], "closing") == 0) return Closing();
+  std::fprintf(stderr, "usage: %s surface|records|title|closing\n", argv[0]);
   return 2;
 }

@@ -1,9 +1,10 @@
 #pragma once
 // Text turned into two-colour pixels the way the desktop program's Qt does
-// it on Linux: FreeType's monochrome rasteriser on glyphs hinted for
-// monochrome output, whole-pixel advances, the font's kerning, Qt's line
-// metrics, its centring and its wrapping at blanks. The same pixels on the
-// page as on the desktop, since the game reads the surface back.
+// it on Linux: up to 64 pixels, FreeType's monochrome rasteriser on glyphs
+// hinted for monochrome output; above, the glyphs' outlines filled as Qt fills
+// an aliased path; unhinted advances and the font's kerning in fractions of a
+// pixel, Qt's line metrics, its centring and its wrapping at blanks. The same
+// pixels on the page as on the desktop, since the game reads the surface back.
 
 #include <cstdint>
 #include <span>

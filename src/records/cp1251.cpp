@@ -91,12 +91,22 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
   return out;
 }
 
-std::string Utf8ToCp1251(std::string_view utf8) {
-  std::string out;
+std::u32string DecodeUtf8(std::string_view utf8) {
+  std::u32string out;
   out.reserve(utf8.size());
   for (std::size_t pos = 0; pos < utf8.size();) {
     const char32_t ch = NextChar(utf8, pos);
-    const int byte = ch == kBad ? -1 : ByteOf(ch);
+    out += ch == kBad ? kReplacementCharacter : ch;
+  }
+  return out;
+}
+
+std::string Utf8ToCp1251(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (const char32_t ch : DecodeUtf8(utf8)) {
+    // The replacement character has no byte either.
+    const int byte = ByteOf(ch);
     out += byte < 0 ? '?' : static_cast<char>(byte);
   }
   return out;

@@ -1,5 +1,6 @@
 #include "web/text_raster.h"
 
+#include "records/cp1251.h"
 #include "web/outline_fill.h"
 
 #include <ft2build.h>
@@ -30,19 +31,6 @@ FT_Library Library() {
     return made;
   }();
   return library;
-}
-
-std::u32string DecodeUtf8(std::string_view utf8) {
-  std::u32string out;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
-    char32_t c = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra && i + k < utf8.size(); ++k) c = (c << 6) | (utf8[i + k] & 0x3F);
-    out.push_back(c);
-    i += extra + 1;
-  }
-  return out;
 }
 
 struct LineMetrics {

@@ -32,6 +32,13 @@ TEST(Cp1251, WhatThePageCannotHoldBecomesAQuestionMark) {
   EXPECT_EQ(Utf8ToCp1251("\xC0\xAF"), "??") << "an overlong form is no character";
 }
 
+TEST(Utf8, DecodesEachCharacterAndMarksEachBrokenByte) {
+  EXPECT_EQ(DecodeUtf8("Ая €\xF0\x9F\x99\x82"), (std::u32string{0x410, 0x44F, 0x20, 0x20AC, 0x1F642}));
+  EXPECT_EQ(DecodeUtf8("a\xFF" "b\xD0"), (std::u32string{U'a', 0xFFFD, U'b', 0xFFFD}));
+  EXPECT_EQ(DecodeUtf8("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD})) << "an overlong form";
+  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), (std::u32string{0xFFFD, 0xFFFD, 0xFFFD})) << "a surrogate";
+}
+
 TEST(LineImage, StartsAsZeroAndThirtyNineEmptyLines) {
   const LineImage image = LineImage::Fresh();
   ASSERT_EQ(image.size(), 40u);

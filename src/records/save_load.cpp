@@ -3,7 +3,6 @@
 
 #include <random>
 
-#include "records/data_file.h"
 #include "records/records_file.h"
 #include "shell/form1.h"
 
@@ -16,7 +15,7 @@ constexpr const char* kCheatWarning = "Внимание!!! Засечён ЛАМ
 void TForm1::SaveData() {
   if (State_.FieldSize == 0) State_.FieldSize = kDefaultFieldSize;
   BuildFileImage(FileImage, [this](int n) { return State_.Random(n); });
-  ReplaceFile(kRecordsFileName, JoinLines(FileImage));
+  desktop_.replaceRecordsFile(JoinLines(FileImage));
 }
 
 void TForm1::BuildFileImage(LineImage& image, const RandomDraw& draw) const {
@@ -26,7 +25,8 @@ void TForm1::BuildFileImage(LineImage& image, const RandomDraw& draw) const {
   BuildImage(image, Form2.Rows(), options, fieldSize, draw);
 }
 
-std::string TForm1::RecordsFileBytes() const {
+std::optional<std::string> TForm1::RecordsFileBytes() const {
+  if (!recordsRead_) return std::nullopt;
   // A copy of the generator: taking the bytes leaves the game's own draws as they were.
   std::mt19937 generator = State_.Generator;
   LineImage image = FileImage;
@@ -36,7 +36,8 @@ std::string TForm1::RecordsFileBytes() const {
 
 // Each step that succeeds stays applied when a later one fails.
 void TForm1::LoadData() {
-  FileImage = SplitLines(ReadWholeFile(kRecordsFileName));
+  recordsRead_ = true;
+  FileImage = SplitLines(desktop_.readRecordsFile());
   State_.FieldSize = ReadFieldSize(FileImage);
   const OptionFlags options = ReadOptions(FileImage);
   for (std::size_t i = 0; i < options.size(); ++i) Menu_.setChecked(kOptionItems[i], options[i]);

@@ -30,7 +30,9 @@ bool TForm1::FormCloseQuery() {
                     {.opaque = true});
   desktop_.presentNow();
   try {
-    SaveData();
+    // Before the start-up has read the file, the table is the built-in one:
+    // writing it would erase the player's records.
+    if (recordsRead_) SaveData();
   } catch (const PlatformError& failure) {
     // A window that can never be closed would trap the player: the first
     // failure keeps the window open, the next one is told and then lets go.
@@ -38,7 +40,7 @@ bool TForm1::FormCloseQuery() {
       saveFailedOnce_ = true;
       throw;
     }
-    desktop_.messageBox(MessageKind::Error, std::string(failure.what()) + ".");
+    ShowPlatformError(desktop_, failure);
   }
   return true;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "render/picture.h"
 #include "render/surface.h"
@@ -60,6 +61,12 @@ class Desktop {
   virtual void requestClose() = 0;
   // Ends the program at once, without the closing steps.
   virtual void quitNow() = 0;
+
+  // The records file, read whole and replaced whole, failing as a file does
+  // (PlatformError: cannot open, cannot create). On the desktop it is the
+  // file "data" in the working directory; a page keeps it in the browser.
+  virtual std::string readRecordsFile();
+  virtual void replaceRecordsFile(std::string_view bytes);
 
   // Draws text in black from the top of `box`, laid out as asked and cut at
   // the box's edges.

@@ -23,6 +23,11 @@ class PlatformError : public std::runtime_error {
   }
 };
 
+// The error box of a failure: its text with a period added.
+inline void ShowPlatformError(Desktop& desktop, const PlatformError& failure) {
+  desktop.messageBox(MessageKind::Error, std::string(failure.what()) + ".");
+}
+
 // Runs one handler to completion; returns false when a platform failure stopped it.
 template <typename Handler>
 bool EnterHandler(Desktop& desktop, Handler&& handler) {
@@ -30,7 +35,7 @@ bool EnterHandler(Desktop& desktop, Handler&& handler) {
     std::forward<Handler>(handler)();
     return true;
   } catch (const PlatformError& failure) {
-    desktop.messageBox(MessageKind::Error, std::string(failure.what()) + ".");
+    ShowPlatformError(desktop, failure);
     return false;
   }
 }

@@ -4,6 +4,7 @@
 // the window's handlers. The desktop calls the On... entries; every handler
 // runs to completion through the one event entry.
 
+#include <optional>
 #include <string>
 
 #include "blocks/game_state.h"
@@ -152,7 +153,9 @@ class TForm1 {
   void LoadData();
   // The bytes SaveData would write now, built without touching the game or
   // the file: for a front end that must keep them at a moment's notice.
-  std::string RecordsFileBytes() const;
+  // Nothing before the start-up has read the records file: the table is the
+  // built-in one then, and keeping it would erase the player's records.
+  std::optional<std::string> RecordsFileBytes() const;
 
  private:
   void StartTetris(int speed);
@@ -188,6 +191,7 @@ class TForm1 {
   Pictures Pictures_;
   HeldKeys heldKeys_;
   bool saveFailedOnce_ = false;
+  bool recordsRead_ = false;  // the start-up has read, or tried to read, the records file
 
  public:
   // --- The dialog windows and the records ---

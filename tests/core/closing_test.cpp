@@ -9,7 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "records/cp1251.h"
 #include "support/game_fixture.h"
+#include "support/golden_records.h"
 
 namespace vemo::testing {
 namespace {
@@ -47,11 +49,15 @@ class ClosingTest : public GameTest {
     if (std::filesystem::exists("data")) note("file");
     return steps;
   }
+  // What the start-up's reading leaves: the table of the file, or the
+  // built-in one when the file cannot be read.
+  void readRecordsFile() { EnterHandler(desktop, [this] { form->LoadData(); }); }
   std::function<bool()> covered;
 };
 
 TEST_F(ClosingTest, PausesWipesWritesTheSavingTextThenTheFile) {
   std::filesystem::remove("data");
+  readRecordsFile();
   form->N17Click();
   const Rgb menuColour = desktop.menuColour();
   // The wipe is over: its first and last columns, odd and even rows.
@@ -66,6 +72,7 @@ TEST_F(ClosingTest, PausesWipesWritesTheSavingTextThenTheFile) {
 TEST_F(ClosingTest, WithoutAnimationTheRectangleComesBeforeTheSavingText) {
   menu().setChecked("N31", false);
   std::filesystem::remove("data");
+  readRecordsFile();
   form->N17Click();
   covered = [&] { return canvas().pixel(0, 100) == Rgb{0, 0, 0} && canvas().pixel(638, 100) == Surface::kWhite; };
   EXPECT_EQ(watchClosing(), (std::vector<std::string>{"covered, no file", "paused", "file"}));
@@ -97,6 +104,7 @@ TEST_F(ClosingTest, WithoutAnimationARectangleCoversTheWindowShowingOnlyItsTopAn
 TEST_F(ClosingTest, AFileThatCannotBeWrittenKeepsTheWindowOpenOnceThenLetsGo) {
   const std::string old = ReadFile("data");
   ASSERT_FALSE(old.empty());
+  readRecordsFile();
   ASSERT_EQ(::chmod("data", 0444), 0);
   EXPECT_FALSE(form->OnCloseQuery()) << "the first failure keeps the window open";
   ASSERT_EQ(desktop.messages.size(), 1u);
@@ -109,6 +117,28 @@ TEST_F(ClosingTest, AFileThatCannotBeWrittenKeepsTheWindowOpenOnceThenLetsGo) {
   EXPECT_EQ(desktop.messages[1].text, "Cannot create file data.");
   EXPECT_EQ(ReadFile("data"), old);
   ::chmod("data", 0644);
+}
+
+// Until the start-up has read the records file the table is the built-in one:
+// neither a close nor a front end's keeping may put it in the player's file.
+TEST_F(ClosingTest, BeforeTheStartUpHasReadTheRecordsFileItIsLeftAlone) {
+  const std::string golden = GoldenRecordsFile();
+  std::ofstream("data", std::ios::binary) << golden;
+  EXPECT_FALSE(form->RecordsFileBytes().has_value());
+  EXPECT_TRUE(form->OnCloseQuery());
+  EXPECT_EQ(ReadFile("data"), golden);
+  EXPECT_TRUE(desktop.messages.empty());
+
+  // Once read, the file's table is what a close writes and a front end keeps.
+  auto later = std::make_unique<TForm1>(desktop);
+  later->LoadData();
+  const std::optional<std::string> kept = later->RecordsFileBytes();
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_NE(kept->find("," + Utf8ToCp1251("Петя Иванов") + ","), std::string::npos);
+  EXPECT_TRUE(later->OnCloseQuery());
+  EXPECT_NE(ReadFile("data"), golden) << "written anew";
+  later->LoadData();
+  EXPECT_EQ(later->Form2.Rows(), GoldenRows());
 }
 
 TEST_F(ClosingTest, ExitRefreshesAndAsksTheWindowToClose) {

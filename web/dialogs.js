@@ -99,6 +99,13 @@ function addBevel(client, bevel) {
   client.append(el);
 }
 
+// The editing keys of an edit box, which stay the box's own even where the
+// program has a shortcut on the same keys.
+const editingLetters = new Set(['KeyA', 'KeyC', 'KeyX', 'KeyV', 'KeyZ', 'KeyY', 'KeyU']);
+export function editingKey(event) {
+  return event.target instanceof HTMLInputElement && event.ctrlKey && !event.altKey && editingLetters.has(event.code);
+}
+
 // The program's events of one dialog window: every key to the model first,
 // presses of the window itself, the button, the close box.
 export function showDialog(kind, layout, pictures, send) {
@@ -152,6 +159,11 @@ export function showDialog(kind, layout, pictures, send) {
     // Enter and Escape do nothing of their own, nor Space on the button: the model decides.
     if (event.code === 'Enter' || event.code === 'NumpadEnter' || event.code === 'Escape' ||
         (event.code === 'Space' && event.target.tagName === 'BUTTON')) event.preventDefault();
+    // Ctrl+U empties the line, as the desktop's edit boxes do.
+    if (editingKey(event) && event.code === 'KeyU' && !event.shiftKey) {
+      event.preventDefault();
+      event.target.value = '';
+    }
     send({ type: 6, a: virtualKey(event), text: text() });
   };
   layer.vemoEdit = edit;
@@ -161,6 +173,11 @@ export function showDialog(kind, layout, pictures, send) {
 export function setEditText(value) {
   const edit = topWindow()?.vemoEdit;
   if (edit && edit.value !== value) edit.value = value;
+}
+
+// Every window, as a program that stops leaves them.
+export function closeAll() {
+  while (stack.length) stack.pop().remove();
 }
 
 export function hideDialog() {

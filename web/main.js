@@ -2,9 +2,10 @@
 // time, and shows what it draws. The program runs its own event loop and asks
 // for the next event when it waits; the page only queues them.
 
-import { virtualKey, shortcutText } from './keys.js';
+import { virtualKey } from './keys.js';
 import { MenuBar } from './menu.js';
 import * as dialogs from './dialogs.js';
+import { oneGamePerAddress } from './one_game.js';
 
 const recordsKey = 'vemo.data';
 const canvas = document.getElementById('screen');
@@ -69,24 +70,72 @@ function unlockAudio() {
   if (audio.state === 'suspended') audio.resume();
 }
 
-// --- The records file, kept for the page's origin ---
-function loadRecords() {
-  let kept = null;
+// --- The records file, kept for the page's origin: one character a byte ---
+// What the storage held, read as early as possible (the first touch of the
+// storage is slow): { text } or { unreadable }.
+function readKept() {
   try {
-    kept = localStorage.getItem(recordsKey);
+    return { text: localStorage.getItem(recordsKey) };
   } catch (e) {
-    // Storage switched off for the page: the program starts as on a first visit.
+    // Storage switched off for the page: the program is told it cannot open its file.
     console.warn('Vemo: the kept records could not be read:', e);
+    return { unreadable: true };
   }
-  return kept === null ? null : Uint8Array.from(kept, (c) => c.charCodeAt(0));
+}
+let kept = readKept();
+let keepFailed = false;  // a store while the page was hidden failed, not told yet
+
+// The kept file's length (-1 for none, -2 when unreadable); the program then
+// takes the bytes, if it wants them, through copyRecords.
+function loadRecords() {
+  kept ??= readKept();
+  if (kept.unreadable) return -2;
+  return kept.text === null ? -1 : kept.text.length;
+}
+function copyRecords(heap, at) {
+  const text = kept.text;
+  for (let i = 0; i < text.length; i++) heap[at + i] = text.charCodeAt(i);
+  kept = null;  // read afresh at the program's next start
+}
+// Converted a slice at a time: spreading a large file into arguments would
+// overflow the stack.
+function bytesToText(bytes) {
+  let text = '';
+  for (let i = 0; i < bytes.length; i += 0x8000) text += String.fromCharCode.apply(null, bytes.subarray(i, i + 0x8000));
+  return text;
 }
 function storeRecords(bytes) {
   try {
-    localStorage.setItem(recordsKey, String.fromCharCode(...bytes));
+    localStorage.setItem(recordsKey, bytesToText(bytes));
   } catch (e) {
     console.warn('Vemo: the records could not be kept:', e);
+    return false;
   }
+  keepFailed = false;
+  return true;
 }
+// Hidden, the page may never be shown again: the records are kept at once.
+// A failure is told when the player comes back.
+function keepNow() {
+  if (!(Module._vemo_keep_records?.() ?? 1)) keepFailed = true;
+}
+
+// --- One game for the address: the other tabs wait with a notice ---
+const elsewhere = document.getElementById('elsewhere');
+const game = oneGamePerAddress({
+  notice(shown) {
+    // What the storage held at the page's start is old news by the tab's turn.
+    if (shown) kept = null;
+    elsewhere.hidden = !shown;
+    document.body.classList.toggle('elsewhere', shown);
+  },
+  // Another tab takes the game: the records are kept, then the program stops.
+  stop() {
+    keepNow();
+    send({ type: 14 });
+  },
+});
+elsewhere.querySelector('button').addEventListener('click', () => game.playHere());
 
 // --- What the program calls ---
 const vemoPage = {
@@ -102,6 +151,7 @@ const vemoPage = {
   // A page always has at least 24 bits a pixel; older screens report less.
   screenDepth: () => Math.max(24, screen.colorDepth || 24),
   setMenu(model) {
+    menu?.destroy();
     menu = window.vemoMenu = new MenuBar(menubar, model, (name) => send({ type: 5, text: name }),
                                          () => send({ type: 12 }));
   },
@@ -111,7 +161,21 @@ const vemoPage = {
   setEditText: dialogs.setEditText,
   hideDialog: dialogs.hideDialog,
   showMessage(message) { menu?.closeAll(); dialogs.showMessage(message, send); },
+  loadRecords,
+  copyRecords,
   storeRecords,
+  // A fresh start after a close: nothing queued for the old program reaches
+  // the new one, and nothing of its windows stays.
+  startAfresh() {
+    queue.length = 0;
+    dialogs.closeAll();
+    menu?.destroy();
+    menu = null;
+  },
+  // Waits until this tab may run the program; the kept records are read afresh then.
+  async turn() {
+    await game.turn();
+  },
   ended() { canvas.classList.add('ended'); },
 };
 
@@ -119,13 +183,25 @@ const vemoPage = {
 // A held key repeats its press with no release between, as the browser
 // delivers it. A shortcut's press is the menu's, its release the game's, as
 // on the desktop.
+
+// The keys of the main window the browser must not act on: the arrows and
+// the game's other keys, Tab and Space (the focus stays on the window), Alt
+// alone and Alt with a character (the menu's mnemonics, not the browser's
+// menu). Alt with an arrow, F6, F7, F11 and F12 stay the browser's.
+function windowKeepsKey(event) {
+  const code = event.code;
+  if (code.startsWith('Arrow')) return !event.altKey;
+  if (code === 'Tab' || code === 'Space' || code === 'AltLeft' || code === 'AltRight') return true;
+  return event.altKey && /^(Key|Digit)|^(Backquote|Minus|Equal|Bracket|Semicolon|Quote|Comma|Period|Slash)/.test(code);
+}
+
 document.addEventListener('keydown', (event) => {
   unlockAudio();
   const top = dialogs.topWindow();
-  // The program's shortcuts are its own, whatever else is open: the browser's never run.
-  const shortcut = menu?.shortcutFor(event) ?? null;
-  if (shortcut) event.preventDefault();
   if (top) {
+    // No shortcut of the program runs in its own windows; the browser's do
+    // not either, but an edit box keeps its editing keys.
+    if (menu?.shortcutFor(event) && !dialogs.editingKey(event)) event.preventDefault();
     top.vemoKey(event);
     return;
   }
@@ -133,13 +209,13 @@ document.addEventListener('keydown', (event) => {
     event.preventDefault();
     return;
   }
+  const shortcut = menu?.shortcutFor(event) ?? null;
   if (shortcut) {
+    event.preventDefault();
     if (menu.model.items[shortcut].enabled) send({ type: 5, text: shortcut });
     return;
   }
-  // Alone, Alt and F10 would take the browser's menu focus away from the game.
-  if (event.code === 'Tab' || event.altKey || event.code.startsWith('Arrow') || event.code === 'Space' ||
-      event.code === 'Backspace' || /^F[0-9]+$/.test(event.code)) event.preventDefault();
+  if (windowKeepsKey(event)) event.preventDefault();
   send({ type: 1, a: virtualKey(event) });
 });
 document.addEventListener('keyup', (event) => {
@@ -171,11 +247,14 @@ function left() {
 }
 document.addEventListener('visibilitychange', () => {
   if (document.visibilityState === 'hidden') {
-    Module._vemo_keep_records?.();
+    keepNow();
     left();
+  } else if (keepFailed) {
+    keepFailed = false;
+    send({ type: 13 });
   }
 });
-window.addEventListener('pagehide', () => Module._vemo_keep_records?.());
+window.addEventListener('pagehide', keepNow);
 window.addEventListener('blur', left);
 
 // --- Crisp pixels: the canvas grows by the whole factor of the screen, and
@@ -197,7 +276,6 @@ window.addEventListener('resize', fitCanvas);
 // --- Start: the fonts, the kept records and the program load side by side ---
 // (The first touch of the page's storage is slow: it is done while the
 // program's code still compiles.)
-const keptRecords = loadRecords();
 const fontsReady = Promise.all([
   document.fonts.load('16px "Vemo Sans"'), document.fonts.load('bold 16px "Vemo Sans"'),
   document.fonts.load('16px "Vemo Script"'), document.fonts.load('12px "DejaVu Sans"'),
@@ -214,7 +292,6 @@ const Module = window.Module = {
     // Only test builds read it: the same pieces as in another build.
     const seed = new URLSearchParams(location.search).get('seed');
     if (seed) Module.ENV.VEMO_TEST_SEED = seed;
-    if (keptRecords) Module.FS.writeFile('data', keptRecords);
     Module.addRunDependency('fonts');
     fontsReady.finally(() => Module.removeRunDependency('fonts'));
   }],

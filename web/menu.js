@@ -64,9 +64,17 @@ export class MenuBar {
       bar.append(top);
       this.tops.push(top);
     });
+    this.listening = new AbortController();
     document.addEventListener('mousedown', (e) => {
       if (this.path.length && !e.target.closest('.menu, #menubar')) this.closeAll();
-    });
+    }, { signal: this.listening.signal });
+  }
+
+  // The bar of a program that has ended: its menus, items and listeners go.
+  destroy() {
+    this.closeAll();
+    this.listening.abort();
+    this.bar.replaceChildren();
   }
 
   get active() { return this.barIndex >= 0; }
@@ -197,6 +205,11 @@ export class MenuBar {
     this.tops.forEach((top) => top.classList.remove('open', 'highlighted'));
   }
 
+  typesMnemonic(event, name) {
+    const letter = mnemonicOf(this.model.items[name].caption);
+    return letter !== null && typesLetter(event, letter);
+  }
+
   // F10 and Alt+mnemonic enter the menu bar; while it is active every key is
   // its own. Returns whether the key was the menu's.
   handleKey(event) {
@@ -208,10 +221,7 @@ export class MenuBar {
         return true;
       }
       if (event.altKey && !event.ctrlKey) {
-        const i = this.model.top.findIndex((name) => {
-          const letter = mnemonicOf(this.model.items[name].caption);
-          return letter && typesLetter(event, letter);
-        });
+        const i = this.model.top.findIndex((name) => this.typesMnemonic(event, name));
         if (i >= 0) {
           this.openTop(i, true);
           return true;
@@ -248,13 +258,19 @@ export class MenuBar {
         else if (level.index >= 0) this.choose(level.items[level.index]);
         return true;
       default: {
-        const names = level ? level.items : this.model.top;
-        const found = names.find((name) => {
-          const letter = mnemonicOf(this.model.items[name].caption);
-          return letter && typesLetter(event, letter);
-        });
-        if (found && level) this.choose(found);
-        else if (found) this.openTop(this.model.top.indexOf(found), true);
+        if (!level) {
+          const i = this.model.top.findIndex((name) => this.typesMnemonic(event, name));
+          if (i >= 0) this.openTop(i, true);
+          return true;
+        }
+        // A letter of one item runs it; a letter shared by several moves the
+        // highlight to the next of them, and Enter runs that one.
+        const matches = level.items.map((name, k) => k).filter((k) => this.typesMnemonic(event, level.items[k]));
+        if (matches.length === 1) this.choose(level.items[matches[0]]);
+        else if (matches.length) {
+          const after = matches.includes(level.index) ? matches.find((k) => k > level.index) : undefined;
+          this.highlight(level.element, after ?? matches[0], false);
+        }
         return true;
       }
     }

@@ -1,15 +1,14 @@
-// Vemo in the browser: the page loads the records file into the program's
-// working directory, then the program runs its main window; a window that
-// closes is followed by a fresh start, as a player would start it again.
+// Vemo in the browser: the program runs its main window; a window that closes
+// is followed by a fresh start, as a player would start it again, and so is a
+// game that another tab took and gave back. The records file is the one the
+// page keeps for its address.
 
 #include <emscripten.h>
-#include <sys/stat.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
-#include "records/data_file.h"
-#include "records/fresh_file.h"
-#include "records/records_file.h"
 #include "shell/form1.h"
 #include "web/page.h"
 #include "web/page_window.h"
@@ -20,34 +19,30 @@ namespace {
 const vemo::TForm1* current = nullptr;
 }  // namespace
 
-// The records file's bytes from the current table and options, handed to the
-// page to keep at once: the page may be hidden and never shown again.
-extern "C" EMSCRIPTEN_KEEPALIVE void vemo_keep_records() {
-  if (current) vemo::web::page::StoreRecords(current->RecordsFileBytes());
+// Keeps the records file's bytes from the current table and options at once:
+// the page may be hidden and never shown again. False when the browser
+// refused them.
+extern "C" EMSCRIPTEN_KEEPALIVE int vemo_keep_records() {
+  if (!current) return 1;
+  const std::optional<std::string> bytes = current->RecordsFileBytes();
+  return !bytes || vemo::web::page::StoreRecords(*bytes) ? 1 : 0;
 }
 
 int main() {
-  // Emscripten starts with a mask of 0777, which would make every new file unreadable.
-  ::umask(022);
-  // A first visit starts as the desktop launcher does: with a fresh file.
-  try {
-    vemo::ReadWholeFile(vemo::kRecordsFileName);
-  } catch (const vemo::PlatformError&) {
-    const std::string fresh = vemo::FreshRecordsFile();
-    vemo::ReplaceFile(vemo::kRecordsFileName, fresh);
-    vemo::web::page::StoreRecords(fresh);
-  }
+  using End = vemo::web::PageWindow::End;
   vemo::web::WebDesktop desktop;
-  for (bool again = true; again;) {
+  for (End end = End::Closed; end != End::Quit;) {
+    vemo::web::page::WaitForTurn();
     // A new window's caption, until the program sets its own.
     desktop.setCaption("Vemo");
     auto form = std::make_unique<vemo::TForm1>(desktop);
     vemo::web::PageWindow window(*form);
     desktop.attach(&window);
     current = form.get();
-    again = window.run();
+    end = window.run();
     current = nullptr;
     desktop.attach(nullptr);
+    if (end != End::Quit) vemo::web::page::StartAfresh();
   }
   vemo::web::page::Ended();
   return 0;

@@ -6,6 +6,10 @@
 #include <array>
 #include <vector>
 
+#include "records/data_file.h"
+#include "records/records_file.h"
+#include "shell/event_entry.h"
+
 // The page's script puts its interface at Module.vemoPage before the program
 // starts; each import below is one call into it.
 
@@ -41,9 +45,15 @@ EM_JS(void, vemo_hide_dialog, (), { Module.vemoPage.hideDialog(); });
 EM_JS(void, vemo_show_message, (const char* json), {
   Module.vemoPage.showMessage(JSON.parse(UTF8ToString(json)));
 });
-EM_JS(void, vemo_store_records, (const std::uint8_t* bytes, int size), {
-  Module.vemoPage.storeRecords(HEAPU8.slice(bytes, bytes + size));
+// The kept records' length in bytes, -1 with none kept, -2 when the storage
+// cannot be read; the bytes themselves follow through vemo_copy_records.
+EM_JS(double, vemo_load_records, (), { return Module.vemoPage.loadRecords(); });
+EM_JS(void, vemo_copy_records, (std::uint8_t* bytes), { Module.vemoPage.copyRecords(HEAPU8, bytes); });
+EM_JS(int, vemo_store_records, (const std::uint8_t* bytes, int size), {
+  return Module.vemoPage.storeRecords(HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
 });
+EM_ASYNC_JS(void, vemo_wait_for_turn, (), { await Module.vemoPage.turn(); });
+EM_JS(void, vemo_start_afresh, (), { Module.vemoPage.startAfresh(); });
 EM_JS(void, vemo_ended, (), { Module.vemoPage.ended(); });
 
 namespace vemo::web::page {
@@ -106,9 +116,21 @@ void SetEditText(const std::string& text) { vemo_set_edit_text(text.c_str()); }
 void HideDialog() { vemo_hide_dialog(); }
 void ShowMessage(const std::string& json) { vemo_show_message(json.c_str()); }
 
-void StoreRecords(const std::string& bytes) {
-  vemo_store_records(reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<int>(bytes.size()));
+std::optional<std::string> LoadRecords() {
+  const double length = vemo_load_records();
+  if (length == -1) return std::nullopt;
+  if (length < 0 || length > static_cast<double>(kMaxRecordsFileSize)) throw PlatformError::cannotOpen(kRecordsFileName);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  vemo_copy_records(reinterpret_cast<std::uint8_t*>(bytes.data()));
+  return bytes;
 }
+
+bool StoreRecords(std::string_view bytes) {
+  return vemo_store_records(reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<int>(bytes.size())) != 0;
+}
+
+void WaitForTurn() { vemo_wait_for_turn(); }
+void StartAfresh() { vemo_start_afresh(); }
 void Ended() { vemo_ended(); }
 
 }  // namespace vemo::web::page

@@ -1,11 +1,13 @@
 #pragma once
 // The page around the program: the calls the C++ side makes into the page's
-// script (web/vemo.js). Each is one step the page takes at once, except
+// script (web/main.js). Each is one step the page takes at once, except
 // wait() and sleepUntil(), which hand control to the browser (an Asyncify
 // sleep) and come back when the time has come or the page has queued an event.
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "render/surface.h"
 
@@ -26,6 +28,8 @@ enum class EventType {
   MessageClosed = 10,
   PlayerLeft = 11,   // the page was hidden or lost the focus
   KeysLost = 12,     // the menu bar took the keyboard
+  KeepFailed = 13,   // the records could not be kept while the page was hidden
+  HandOver = 14,     // another tab takes the game: stop at once, the records are kept
 };
 
 struct Event {
@@ -60,8 +64,18 @@ void SetEditText(const std::string& text);
 void HideDialog();
 void ShowMessage(const std::string& json);
 
-// The records file kept by the page, and the program's way of keeping it.
-void StoreRecords(const std::string& bytes);
+// The records file the page keeps for its address: its bytes, nothing on a
+// first visit; throws PlatformError::cannotOpen when the browser's storage
+// cannot be read or holds more than a records file can be.
+std::optional<std::string> LoadRecords();
+// Keeps the bytes as the records file; false when the browser refused them.
+bool StoreRecords(std::string_view bytes);
+// Waits until this page may run the program: one game runs per browser
+// profile and address, and another tab may have it.
+void WaitForTurn();
+// A fresh start of the program: what the page queued for the one before, and
+// that one's menu bar, are gone.
+void StartAfresh();
 // The program ended without a close (the display check failed).
 void Ended();
 

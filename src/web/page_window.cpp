@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "records/data_file.h"
 #include "records/records_file.h"
+#include "shell/event_entry.h"
 #include "web/page_json.h"
 
 namespace vemo::web {
@@ -30,32 +30,51 @@ PageWindow::PageWindow(TForm1& form) : form_(form) {
     }
   }
   page::SetPicture("ProgramIcon", rgba.data(), icon.width, icon.height);
-  try {
-    lastFile_ = ReadWholeFile(kRecordsFileName);
-  } catch (const PlatformError&) {
-  }
 }
 
-bool PageWindow::run() {
+PageWindow::End PageWindow::run() {
   form_.OnShow();
-  afterCore();
+  present();
   while (!closed_ && !quit_) {
     step([this](const page::Event& event) { handleMainEvent(event); });
     if (closeRequested_) close();
   }
   form_.Menu().setChangeListener({});
-  return closed_;
+  if (closed_) return End::Closed;
+  return handedOver_ ? End::HandedOver : End::Quit;
 }
 
 template <typename Handle>
 void PageWindow::step(Handle&& handle) {
   const std::optional<std::int64_t> due = form_.Timers().nextDueUs();
   const page::Event event = page::Wait(due ? static_cast<double>(*due) / 1000.0 : -1.0);
-  if (event.type != page::EventType::None) handle(event);
-  afterCore();
+  if (event.type == page::EventType::PlayerLeft || event.type == page::EventType::KeepFailed ||
+      event.type == page::EventType::HandOver)
+    handlePageEvent(event);
+  else if (event.type != page::EventType::None)
+    handle(event);
+  present();
   if (const auto next = form_.Timers().nextDueUs(); next && *next <= form_.Host().nowUs()) {
     form_.OnTimers();
-    afterCore();
+    present();
+  }
+}
+
+void PageWindow::handlePageEvent(const page::Event& event) {
+  switch (event.type) {
+    // Leaving pauses a running game under any of the program's windows, as on the desktop.
+    case page::EventType::PlayerLeft: form_.OnPlayerLeft(); break;
+    // A failed write of the records file, told as the program tells one.
+    case page::EventType::KeepFailed:
+      present();
+      ShowPlatformError(form_.Host(), PlatformError::cannotCreate(kRecordsFileName));
+      break;
+    // The page has kept the records: every loop ends, no closing step runs.
+    case page::EventType::HandOver:
+      handedOver_ = true;
+      quit_ = true;
+      break;
+    default: break;
   }
 }
 
@@ -79,7 +98,6 @@ void PageWindow::handleMainEvent(const page::Event& event) {
     }
     case page::EventType::Menu: form_.OnMenu(event.text); break;
     case page::EventType::KeysLost: form_.OnKeysLost(); break;
-    case page::EventType::PlayerLeft: form_.OnPlayerLeft(); break;
     default: break;
   }
 }
@@ -88,29 +106,12 @@ void PageWindow::close() {
   closeRequested_ = false;
   present();
   if (form_.OnCloseQuery()) closed_ = true;
-  afterCore();
+  present();
 }
 
 void PageWindow::present() {
   const Rect changed = form_.Canvas().takeChanged();
   if (!changed.empty()) page::Blit(form_.Canvas(), changed);
-}
-
-void PageWindow::afterCore() {
-  present();
-  keepRecords();
-}
-
-void PageWindow::keepRecords() {
-  std::string bytes;
-  try {
-    bytes = ReadWholeFile(kRecordsFileName);
-  } catch (const PlatformError&) {
-    return;
-  }
-  if (bytes == lastFile_) return;
-  lastFile_ = std::move(bytes);
-  page::StoreRecords(lastFile_);
 }
 
 void PageWindow::messageBox(MessageKind kind, const std::string& text) {
@@ -130,7 +131,7 @@ DialogWindowSide PageWindow::dialogSide(const Dialog& dialog, const std::string&
     side.editText = [editText] { return editText; };
     side.setEditText = [](const std::string& text) { page::SetEditText(text); };
   }
-  side.afterHandler = [this] { afterCore(); };
+  side.afterHandler = [this] { present(); };
   return side;
 }
 

@@ -20,9 +20,13 @@ class PageWindow {
   PageWindow(const PageWindow&) = delete;
   PageWindow& operator=(const PageWindow&) = delete;
 
-  // Shows the window and runs it until it closes (true) or the program
-  // ends without closing (false).
-  bool run();
+  enum class End {
+    Closed,      // the window closed: the program starts afresh
+    HandedOver,  // another tab took the game
+    Quit,        // the program ended without closing (the display check)
+  };
+  // Shows the window and runs it until it ends.
+  End run();
 
   // Shows on the canvas what the core drew since the last call.
   void present();
@@ -33,8 +37,9 @@ class PageWindow {
   void quit() { quit_ = true; }
 
  private:
-  // Waits for the next event or due timer and runs what is due; an event is
-  // handed to `handle`.
+  // Waits for the next event or due timer and runs what is due. The page's
+  // own events are handled whatever window is open; any other is handed to
+  // `handle`.
   template <typename Handle>
   void step(Handle&& handle);
   void handleMainEvent(const page::Event& event);
@@ -43,16 +48,14 @@ class PageWindow {
   // The page's dialog window, whose edit box held `editText` when the event came.
   DialogWindowSide dialogSide(const Dialog& dialog, const std::string& editText);
   void close();
-  // After every entry into the core: show what changed, keep the records file.
-  void afterCore();
-  void keepRecords();
+  void handlePageEvent(const page::Event& event);
 
   TForm1& form_;
   int pressedLabel_ = 0;       // the title label under a left press still held
-  std::string lastFile_;       // the records file's bytes as last kept
   bool closeRequested_ = false;
   bool closed_ = false;
   bool quit_ = false;
+  bool handedOver_ = false;
 };
 
 }  // namespace vemo::web

@@ -1,5 +1,10 @@
 #include "web/web_desktop.h"
 
+#include <utility>
+
+#include "records/fresh_file.h"
+#include "records/records_file.h"
+#include "shell/event_entry.h"
 #include "web/page.h"
 #include "web/page_window.h"
 #include "web/text_faces.h"
@@ -39,6 +44,15 @@ void WebDesktop::requestClose() {
 
 void WebDesktop::quitNow() {
   if (window_) window_->quit();
+}
+
+std::string WebDesktop::readRecordsFile() {
+  if (std::optional<std::string> kept = page::LoadRecords()) return std::move(*kept);
+  return FreshRecordsFile();
+}
+
+void WebDesktop::replaceRecordsFile(std::string_view bytes) {
+  if (!page::StoreRecords(bytes)) throw PlatformError::cannotCreate(kRecordsFileName);
 }
 
 // The program's fonts are the faces the desktop program draws them with;

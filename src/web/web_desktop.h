@@ -34,6 +34,11 @@ class WebDesktop final : public Desktop {
   void requestClose() override;
   void quitNow() override;
 
+  // The records file the page keeps; a first visit starts with a fresh one,
+  // which is kept once the program writes it.
+  std::string readRecordsFile() override;
+  void replaceRecordsFile(std::string_view bytes) override;
+
   void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
                 TextLayout layout) override;
 

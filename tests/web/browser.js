@@ -20,22 +20,37 @@ export async function start(url = null) {
            '--disable-sync', '--no-first-run', '--disable-quic'],
   });
   url ??= `http://127.0.0.1:${server.address().port}/`;
-  return {
-    url, browser,
-    // A fresh profile's page; `records`: the records file the origin keeps before the first visit;
-    // `screen`: the size of the viewport, which is the screen's too.
-    async page(query = '', records = null, screen = { width: 800, height: 620 }) {
-      const context = await browser.newContext({ viewport: screen });
-      const page = await context.newPage();
+  const open = async (made, query) => {
+    const page = await made.newPage();
+    await page.goto(url + query);
+    return page;
+  };
+  // A fresh profile; `records`: the records file the origin keeps before the
+  // first visit; `options`: the context's own (the viewport is the screen's size too).
+  async function context(records = null, options = {}) {
+    const made = await browser.newContext({ viewport: { width: 800, height: 620 }, ...options });
+    made.on('page', (page) => {
       page.on('pageerror', (e) => console.error('page error:', e));
       page.on('console', (m) => { if (m.type() === 'error') console.error('console:', m.text()); });
-      if (records !== null) {
-        // A file of the same origin without the program, which would keep its own records on leaving.
-        await page.goto(url + 'fonts/fonts-liberation2.copyright');
-        await page.evaluate((bytes) => localStorage.setItem('vemo.data', bytes), records);
-      }
-      await page.goto(url + query);
-      return page;
+    });
+    if (records !== null) {
+      // A file of the same origin without the program.
+      const page = await made.newPage();
+      await page.goto(url + 'fonts/fonts-liberation2.copyright');
+      await page.evaluate((bytes) => localStorage.setItem('vemo.data', bytes), records);
+      await page.close();
+    }
+    return made;
+  }
+  return {
+    url, browser, context,
+    // The page in a fresh profile; `screen`: the size of the viewport, which is the screen's too.
+    async page(query = '', records = null, screen = { width: 800, height: 620 }) {
+      return open(await context(records, { viewport: screen }), query);
+    },
+    // A further tab of the page in `made`.
+    async open(made, query = '') {
+      return open(made, query);
     },
     async stop() { await browser.close(); server?.close(); },
   };
@@ -89,4 +104,55 @@ export async function readyScreen(page) {
     for (let i = 0; i < wall.length; i += 4) if (wall[i] === 220 && wall[i + 1] === 205 && wall[i + 2] === 152) return true;
     return false;
   });
+}
+
+// A falling-block game at speed 5 played to its end with every piece dropped
+// at once; the score (the records fixture's table is low) asks for `name`,
+// and the records view shown then is closed.
+export async function playToRecord(page, name) {
+  await page.keyboard.press('F5');
+  const over = page.locator('.window.message[data-kind=information]');
+  while (!(await over.isVisible())) {
+    await page.keyboard.down('ArrowDown');
+    await page.waitForTimeout(250);
+    await page.keyboard.up('ArrowDown');
+  }
+  await page.keyboard.press('Enter');
+  await page.locator('.window[data-kind=name]').waitFor();
+  await page.keyboard.type(name);
+  await page.keyboard.press('Enter');
+  const view = page.locator('.window[data-kind=records]');
+  await view.waitFor();
+  await page.keyboard.press('x');
+  await view.waitFor({ state: 'detached' });
+}
+
+// The names of the records view's table, top first; the view is closed again.
+export async function tableNames(page) {
+  await page.click('#menubar .top[data-name=N32]');
+  const view = page.locator('.window[data-kind=records]');
+  await view.waitFor();
+  const texts = await view.locator('.label').allTextContents();
+  await page.keyboard.press('x');
+  await view.waitFor({ state: 'detached' });
+  return texts.slice(10, 20);
+}
+
+// Whether the program that ran when `markProgram` was called has been followed
+// by a fresh start: each start builds its menu bar anew.
+export async function markProgram(page) {
+  await page.evaluate(() => { document.querySelector('#menubar .top').dataset.marked = ''; });
+}
+export function startedAfresh(page) {
+  return page.evaluate(() => {
+    const top = document.querySelector('#menubar .top');
+    return top !== null && !('marked' in top.dataset);
+  });
+}
+
+// «Выход»: the closing sequence, then the program's fresh start.
+export async function exitAndRestart(page) {
+  await markProgram(page);
+  await page.keyboard.press('Control+q');
+  await waitFor('the fresh start', () => startedAfresh(page), 8000);
 }

@@ -3,7 +3,8 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { start, canvasPixels, clickSurface, waitFor, readyScreen, title } from './browser.js';
+import { start, canvasPixels, clickSurface, waitFor, readyScreen, title, playToRecord, tableNames,
+  markProgram, startedAfresh, exitAndRestart } from './browser.js';
 
 const fixtures = process.env.VEMO_WEB_FIXTURES;  // build/tests/vemo_web_fixtures
 const seed = '4242';
@@ -191,28 +192,10 @@ test('the records view shows the table and closes on any key', async () => {
 test('a finished game with a high enough score asks for a name, kept after a reload', { skip: !fixtures }, async () => {
   const page = await browser.page('', execFileSync(fixtures, ['records']).toString('latin1'));
   await readyScreen(page);
-  await page.keyboard.press('F5');
-  const over = page.locator('.window.message[data-kind=information]');
-  // Every piece dropped at once until the pile reaches the top.
-  while (!(await over.isVisible())) {
-    await page.keyboard.down('ArrowDown');
-    await page.waitForTimeout(250);
-    await page.keyboard.up('ArrowDown');
-  }
-  await page.keyboard.press('Enter');
-  const name = page.locator('.window[data-kind=name]');
-  await name.waitFor();
-  await page.keyboard.type('Тестер');
-  await page.keyboard.press('Enter');
-  const view = page.locator('.window[data-kind=records]');
-  await view.waitFor();
-  await page.keyboard.press('x');
+  await playToRecord(page, 'Тестер');
   await page.reload();
   await readyScreen(page);
-  await page.click('#menubar .top[data-name=N32]');
-  await view.waitFor();
-  const texts = await view.locator('.label').allTextContents();
-  assert.equal(texts[10], 'Тестер', 'the name heads the table after the reload');
+  assert.equal((await tableNames(page))[0], 'Тестер', 'the name heads the table after the reload');
   await page.context().close();
 });
 
@@ -265,5 +248,118 @@ test('leaving the page pauses a running game, releases held keys and keeps the r
   await page.waitForTimeout(400);
   assert.deepEqual(pieceBox(await whole(page), empty), held, 'paused, and the drop ended with the leaving');
   await page.keyboard.up('ArrowDown');
+  await page.context().close();
+});
+
+test('leaving with the about box, the records view or the field-size dialog open pauses the game under it', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  const dialogs = [
+    ['about', () => page.click('#menubar .top[data-name=N12]'), () => page.keyboard.press('Enter')],
+    ['records', () => page.click('#menubar .top[data-name=N32]'), () => page.keyboard.press('x')],
+    ['fieldSize', () => page.keyboard.press('Control+r'), () => page.locator('.window[data-kind=fieldSize] .closebox').click()],
+  ];
+  for (const [kind, open, close] of dialogs) {
+    await page.keyboard.press('F1');
+    await waitFor('a running game', async () => !(await paused(page)));
+    await open();
+    const dialog = page.locator(`.window[data-kind=${kind}]`);
+    await dialog.waitFor();
+    await page.evaluate(() => window.dispatchEvent(new Event('blur')));
+    await waitFor(`the pause under the ${kind} window`, () => paused(page));
+    await close();
+    await dialog.waitFor({ state: 'detached' });
+  }
+  await page.context().close();
+});
+
+// The document's and the window's listeners, and the page's elements.
+async function pageFootprint(page) {
+  const cdp = await page.context().newCDPSession(page);
+  const listeners = async (expression) => {
+    const { result } = await cdp.send('Runtime.evaluate', { expression });
+    return (await cdp.send('DOMDebugger.getEventListeners', { objectId: result.objectId })).listeners.length;
+  };
+  const footprint = {
+    document: await listeners('document'), window: await listeners('window'),
+    elements: await page.evaluate(() => document.getElementsByTagName('*').length),
+  };
+  await cdp.detach();
+  return footprint;
+}
+
+test('«Выход» starts afresh and clean: keys of the closing are dropped, nothing of the old program stays', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  // Keys and a menu command given during the closing wipe go nowhere.
+  await markProgram(page);
+  await page.keyboard.press('Control+q');
+  await page.waitForTimeout(200);
+  await page.keyboard.press('F1');
+  await page.click('#menubar .top[data-name=N12]');
+  await waitFor('the fresh start', () => startedAfresh(page), 8000);
+  await readyScreen(page);
+  await page.waitForTimeout(300);
+  assert.equal(await page.locator('.modal-layer').count(), 0, 'no about box');
+  assert.equal(await page.locator('#caption').textContent(), 'Vemo', 'no game');
+
+  // Without the wipes, and closed on their titles, the restarts are quick.
+  await page.click('#menubar .top[data-name=N7]');
+  await page.click('.menu .item[data-name=N31]');
+  await exitAndRestart(page);
+  await readyScreen(page);
+  const once = await pageFootprint(page);
+  for (let k = 0; k < 19; k++) await exitAndRestart(page);
+  await readyScreen(page);
+  assert.deepEqual(await pageFootprint(page), once, 'the same listeners and elements after 20 restarts as after one');
+  await page.context().close();
+});
+
+test('keys as on the desktop: shared mnemonics, editing keys in a dialog, the browser\'s own keys', async () => {
+  const page = await browser.page();
+  await readyScreen(page);
+  // «Н» begins all five speeds: it walks them, and Enter starts the one highlighted.
+  await page.keyboard.press('F10');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Enter');  // «Игра в Тетрис»
+  const highlighted = () => page.evaluate(() => [...document.querySelectorAll('.menu')].pop()
+    .querySelector('.item.highlighted')?.dataset.name);
+  assert.equal(await highlighted(), 'N17');
+  await page.keyboard.press('y');  // the key of «н»
+  assert.equal(await highlighted(), 'N18');
+  await page.keyboard.press('y');
+  assert.equal(await highlighted(), 'N19', 'the highlight moved, nothing ran');
+  assert.equal(await page.locator('#caption').textContent(), 'Vemo');
+  await page.keyboard.press('Enter');
+  await waitFor('the game at the third speed', async () => (await page.locator('#caption').textContent()) === 'Vemo score : 0');
+  await page.keyboard.press('Delete');
+
+  // In the field-size dialog the edit box keeps its editing keys; no option changes.
+  const options = () => page.evaluate(() => ['N22', 'N9'].map((n) => vemoMenu.model.items[n].checked));
+  const before = await options();
+  await page.keyboard.press('Control+r');
+  const edit = page.locator('.window[data-kind=fieldSize] input');
+  await edit.waitFor();
+  await edit.fill('17');
+  await page.keyboard.press('Control+a');
+  await page.keyboard.type('13');
+  assert.equal(await edit.inputValue(), '13', 'Ctrl+A selected the text');
+  await page.keyboard.press('Control+a');
+  await page.keyboard.press('Control+c');
+  await page.keyboard.press('End');
+  await page.keyboard.press('Control+v');
+  assert.equal(await edit.inputValue(), '1313', 'Ctrl+C and Ctrl+V copied it');
+  assert.deepEqual(await options(), before, 'no shortcut of the program ran');
+  await page.locator('.window[data-kind=fieldSize] .closebox').click();
+  await edit.waitFor({ state: 'detached' });
+
+  // Outside the dialogs the browser keeps the keys the program does not use.
+  await page.evaluate(() => {
+    window.vemoBrowserKeys = [];
+    window.addEventListener('keydown', (e) => { if (e.code !== 'AltLeft') vemoBrowserKeys.push([e.code, e.defaultPrevented]); });
+  });
+  for (const key of ['F6', 'F7', 'F11', 'F12', 'Alt+ArrowLeft', 'Alt+ArrowRight']) await page.keyboard.press(key);
+  assert.deepEqual(await page.evaluate(() => vemoBrowserKeys),
+                   ['F6', 'F7', 'F11', 'F12', 'ArrowLeft', 'ArrowRight'].map((code) => [code, false]));
   await page.context().close();
 });

@@ -1,0 +1,170 @@
+// One game per records folder: the folder's lock, and a second start asking
+// the running game to come to the front. Each test works in the scratch
+// folder that main() makes current, or in folders of its own.
+
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstring>
+#include <thread>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLocalServer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+#include "desktop/single_instance.h"
+
+namespace vemo::desktop::testing {
+namespace {
+
+// Works in another folder for as long as it lives.
+class InFolder {
+ public:
+  explicit InFolder(const QString& path) : previous_(QDir::currentPath()) { EXPECT_TRUE(QDir::setCurrent(path)); }
+  ~InFolder() { QDir::setCurrent(previous_); }
+
+ private:
+  QString previous_;
+};
+
+// What a game killed while it listened leaves behind: a socket's file that
+// nobody listens on.
+void LeaveDeadSocket(const QString& name) {
+  const QByteArray path = QFile::encodeName(QDir::temp().filePath(name));
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  ASSERT_LT(path.size(), static_cast<qsizetype>(sizeof address.sun_path));
+  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
+  QFile::remove(QString::fromLocal8Bit(path));
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  ASSERT_GE(fd, 0);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+}
+
+// What a second start sees, asked from a thread of its own so that the
+// running game, on this thread, can answer meanwhile.
+class SecondStart {
+ public:
+  explicit SecondStart(const SingleInstance& asker) : thread_([this, &asker] {
+    answered_ = asker.askRunningGame();
+    done_ = true;
+  }) {}
+  ~SecondStart() { thread_.join(); }
+
+  // Runs the event loop until the second start has its answer.
+  bool answered() {
+    EXPECT_TRUE(QTest::qWaitFor([this] { return done_.load(); }, 10000));
+    return answered_;
+  }
+
+ private:
+  std::atomic<bool> answered_{false};
+  std::atomic<bool> done_{false};
+  std::thread thread_;
+};
+
+TEST(SingleInstance, ASecondGameInTheFolderFindsItTaken) {
+  {
+    SingleInstance first;
+    ASSERT_TRUE(first.claim());
+    SingleInstance second;
+    EXPECT_FALSE(second.claim());
+    EXPECT_FALSE(second.claim());
+  }
+  // The first game is gone: its lock went with it.
+  SingleInstance next;
+  EXPECT_TRUE(next.claim());
+}
+
+TEST(SingleInstance, OtherFoldersStayFree) {
+  SingleInstance first;
+  ASSERT_TRUE(first.claim());
+  QTemporaryDir other;
+  InFolder there(other.path());
+  SingleInstance elsewhere;
+  EXPECT_TRUE(elsewhere.claim());
+  EXPECT_NE(SingleInstance::ServerNameFor(elsewhere.folder()), SingleInstance::ServerNameFor(first.folder()));
+}
+
+TEST(SingleInstance, AFolderReachedThroughALinkIsTheSameFolder) {
+  SingleInstance first;
+  ASSERT_TRUE(first.claim());
+  QTemporaryDir links;
+  const QString link = links.filePath(QStringLiteral("records"));
+  ASSERT_TRUE(QFile::link(first.folder(), link));
+  InFolder there(link);
+  SingleInstance second;
+  EXPECT_FALSE(second.claim());
+  // Or it would knock at another socket than the one the first game listens on.
+  EXPECT_EQ(second.folder(), first.folder());
+}
+
+TEST(SingleInstance, TheRunningGameComesToTheFront) {
+  SingleInstance first;
+  ASSERT_TRUE(first.claim());
+  QWidget window;
+  window.showMinimized();
+  SingleInstance asker;
+  SecondStart second(asker);
+  // The running game starts to listen a while after it took the lock.
+  QTest::qWait(300);
+  first.serve(window);
+  EXPECT_TRUE(second.answered());
+  EXPECT_FALSE(window.isMinimized());
+  EXPECT_TRUE(window.isVisible());
+}
+
+TEST(SingleInstance, AGameOnItsWayOutDoesNotAnswer) {
+  SingleInstance first;
+  ASSERT_TRUE(first.claim());
+  QWidget window;  // never shown, or hidden on closing
+  first.serve(window);
+  SingleInstance asker;
+  SecondStart second(asker);
+  EXPECT_FALSE(second.answered());
+}
+
+TEST(SingleInstance, AGameThatNeverAnswersIsGivenUpAfterTwoSeconds) {
+  SingleInstance first;
+  ASSERT_TRUE(first.claim());
+  // Takes the connection (the kernel does, with no event loop running) and
+  // never answers, like a game that hangs.
+  QLocalServer hung;
+  QLocalServer::removeServer(SingleInstance::ServerNameFor(first.folder()));
+  ASSERT_TRUE(hung.listen(SingleInstance::ServerNameFor(first.folder())));
+  SingleInstance second;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(second.askRunningGame());
+  EXPECT_GE(clock.elapsed(), 1500);
+  EXPECT_LT(clock.elapsed(), 6000);
+}
+
+TEST(SingleInstance, AKilledGamesSocketIsGivenUpAndReplaced) {
+  SingleInstance first;
+  ASSERT_TRUE(first.claim());
+  LeaveDeadSocket(SingleInstance::ServerNameFor(first.folder()));
+  SingleInstance asker;
+  QElapsedTimer clock;
+  clock.start();
+  EXPECT_FALSE(asker.askRunningGame());
+  EXPECT_GE(clock.elapsed(), 1500);
+  EXPECT_LT(clock.elapsed(), 6000);
+  // The next game in the folder listens on the name all the same.
+  QWidget window;
+  window.show();
+  first.serve(window);
+  SecondStart second(asker);
+  EXPECT_TRUE(second.answered());
+}
+
+}  // namespace
+}  // namespace vemo::desktop::testing

@@ -1,14 +1,11 @@
 // One game per records folder: the folder's lock, and a second start asking
 // the running game to come to the front. Each test works in the scratch
-// folder that main() makes current, or in folders of its own.
+// folder that main() makes current. The end-to-end tests cover other
+// folders and killed games.
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 #include <atomic>
-#include <cstring>
 #include <thread>
 
 #include <QDir>
@@ -33,21 +30,6 @@ class InFolder {
  private:
   QString previous_;
 };
-
-// What a game killed while it listened leaves behind: a socket's file that
-// nobody listens on.
-void LeaveDeadSocket(const QString& name) {
-  const QByteArray path = QFile::encodeName(QDir::temp().filePath(name));
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  ASSERT_LT(path.size(), static_cast<qsizetype>(sizeof address.sun_path));
-  std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-  QFile::remove(QString::fromLocal8Bit(path));
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  ASSERT_GE(fd, 0);
-  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-  ::close(fd);
-}
 
 // What a second start sees, asked from a thread of its own so that the
 // running game, on this thread, can answer meanwhile.
@@ -82,16 +64,6 @@ TEST(SingleInstance, ASecondGameInTheFolderFindsItTaken) {
   // The first game is gone: its lock went with it.
   SingleInstance next;
   EXPECT_TRUE(next.claim());
-}
-
-TEST(SingleInstance, OtherFoldersStayFree) {
-  SingleInstance first;
-  ASSERT_TRUE(first.claim());
-  QTemporaryDir other;
-  InFolder there(other.path());
-  SingleInstance elsewhere;
-  EXPECT_TRUE(elsewhere.claim());
-  EXPECT_NE(SingleInstance::ServerNameFor(elsewhere.folder()), SingleInstance::ServerNameFor(first.folder()));
 }
 
 TEST(SingleInstance, AFolderReachedThroughALinkIsTheSameFolder) {
@@ -146,24 +118,6 @@ TEST(SingleInstance, AGameThatNeverAnswersIsGivenUpAfterTwoSeconds) {
   EXPECT_FALSE(second.askRunningGame());
   EXPECT_GE(clock.elapsed(), 1500);
   EXPECT_LT(clock.elapsed(), 6000);
-}
-
-TEST(SingleInstance, AKilledGamesSocketIsGivenUpAndReplaced) {
-  SingleInstance first;
-  ASSERT_TRUE(first.claim());
-  LeaveDeadSocket(SingleInstance::ServerNameFor(first.folder()));
-  SingleInstance asker;
-  QElapsedTimer clock;
-  clock.start();
-  EXPECT_FALSE(asker.askRunningGame());
-  EXPECT_GE(clock.elapsed(), 1500);
-  EXPECT_LT(clock.elapsed(), 6000);
-  // The next game in the folder listens on the name all the same.
-  QWidget window;
-  window.show();
-  first.serve(window);
-  SecondStart second(asker);
-  EXPECT_TRUE(second.answered());
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 // - navigation to the title layer on the canvas, and to the first frame that
 //   shows it (medians of `runs` first visits and as many returns);
 // - an Up press to the canvas pixels it changes, and the fall period at speed 5;
-// - the page's main-thread CPU idle at the ready screen and during a game at speed 5.
+// - the page's main-thread CPU idle at the ready screen and during a game at speed 5;
+// - what keeping the records takes when the page is hidden or closed: a full
+//   table, and a file of the 1 MiB limit.
 import zlib from 'node:zlib';
 import { spawn } from 'node:child_process';
 import { once } from 'node:events';
@@ -132,7 +134,33 @@ try {
   const periods = falls.slice(1).map((t, i) => t - falls[i]).filter((d) => d > 50 && d < 200);
   console.log(`Fall period at speed 5: median ${fmt(median(periods))} ms, p95 ${fmt(percentile(periods, 0.95))}, min ${fmt(Math.min(...periods))}, max ${fmt(Math.max(...periods))} (${periods.length} steps)`);
   console.log(`CPU of the page during a game at speed 5: ${fmt(cpu)} % of a core (10 s)`);
+
+  // Keeping the records as the page does at pagehide: the table's bytes built
+  // by the program and stored. Timed in batches (the page's clock is coarse).
+  const keepTime = (p) => p.evaluate(() => {
+    const batches = [];
+    for (let b = 0; b < 9; b++) {
+      const t = performance.now();
+      for (let i = 0; i < 20; i++) Module._vemo_keep_records();
+      batches.push((performance.now() - t) / 20);
+    }
+    batches.sort((a, b) => a - b);
+    return [batches[4], localStorage.getItem('vemo.data').length];
+  });
+  const [tableMs, tableBytes] = await keepTime(game);
+  console.log(`Keeping the records at pagehide, a full table (${tableBytes} bytes): median ${fmt(tableMs)} ms`);
+  const table = await game.evaluate(() => localStorage.getItem('vemo.data'));
   await context.close();
+  const line = 'x'.repeat(998) + '\r\n';
+  const large = await browser.context(table + line.repeat(Math.floor((1024 * 1024 - table.length) / line.length)));
+  const page1 = await browser.open(large);
+  await page1.waitForFunction(() => window.Module?._vemo_keep_records);
+  await page1.waitForTimeout(300);
+  await clickSurface(page1, 600, 380);
+  await page1.waitForTimeout(2000);
+  const [largeMs, largeBytes] = await keepTime(page1);
+  console.log(`Keeping the records at pagehide, a file near 1 MiB (${largeBytes} bytes): median ${fmt(largeMs)} ms`);
+  await large.close();
 } finally {
   await browser.stop();
   server.kill();

@@ -82,20 +82,23 @@ function readKept() {
     return { unreadable: true };
   }
 }
-let kept = readKept();
+let early = readKept();
+let loaded = null;  // what the program's last look found, for it to copy
 let keepFailed = false;  // a store while the page was hidden failed, not told yet
 
 // The kept file's length (-1 for none, -2 when unreadable); the program then
-// takes the bytes, if it wants them, through copyRecords.
+// takes the bytes, if it wants them, through copyRecords. Each program start
+// reads the storage afresh, but for the first, which finds the early read.
 function loadRecords() {
-  kept ??= readKept();
-  if (kept.unreadable) return -2;
-  return kept.text === null ? -1 : kept.text.length;
+  loaded = early ?? readKept();
+  early = null;
+  if (loaded.unreadable) return -2;
+  return loaded.text === null ? -1 : loaded.text.length;
 }
 function copyRecords(heap, at) {
-  const text = kept.text;
+  const text = loaded.text;
   for (let i = 0; i < text.length; i++) heap[at + i] = text.charCodeAt(i);
-  kept = null;  // read afresh at the program's next start
+  loaded = null;
 }
 // Converted a slice at a time: spreading a large file into arguments would
 // overflow the stack.
@@ -125,7 +128,7 @@ const elsewhere = document.getElementById('elsewhere');
 const game = oneGamePerAddress({
   notice(shown) {
     // What the storage held at the page's start is old news by the tab's turn.
-    if (shown) kept = null;
+    if (shown) early = null;
     elsewhere.hidden = !shown;
     document.body.classList.toggle('elsewhere', shown);
   },
@@ -172,9 +175,11 @@ const vemoPage = {
     menu?.destroy();
     menu = null;
   },
-  // Waits until this tab may run the program; the kept records are read afresh then.
+  // Waits until this tab may run the program; what the player did while the
+  // tab waited is not the program's.
   async turn() {
     await game.turn();
+    queue.length = 0;
   },
   ended() { canvas.classList.add('ended'); },
 };

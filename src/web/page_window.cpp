@@ -48,11 +48,7 @@ template <typename Handle>
 void PageWindow::step(Handle&& handle) {
   const std::optional<std::int64_t> due = form_.Timers().nextDueUs();
   const page::Event event = page::Wait(due ? static_cast<double>(*due) / 1000.0 : -1.0);
-  if (event.type == page::EventType::PlayerLeft || event.type == page::EventType::KeepFailed ||
-      event.type == page::EventType::HandOver)
-    handlePageEvent(event);
-  else if (event.type != page::EventType::None)
-    handle(event);
+  if (event.type != page::EventType::None && !handlePageEvent(event)) handle(event);
   present();
   if (const auto next = form_.Timers().nextDueUs(); next && *next <= form_.Host().nowUs()) {
     form_.OnTimers();
@@ -60,21 +56,21 @@ void PageWindow::step(Handle&& handle) {
   }
 }
 
-void PageWindow::handlePageEvent(const page::Event& event) {
+bool PageWindow::handlePageEvent(const page::Event& event) {
   switch (event.type) {
     // Leaving pauses a running game under any of the program's windows, as on the desktop.
-    case page::EventType::PlayerLeft: form_.OnPlayerLeft(); break;
+    case page::EventType::PlayerLeft: form_.OnPlayerLeft(); return true;
     // A failed write of the records file, told as the program tells one.
     case page::EventType::KeepFailed:
       present();
       ShowPlatformError(form_.Host(), PlatformError::cannotCreate(kRecordsFileName));
-      break;
+      return true;
     // The page has kept the records: every loop ends, no closing step runs.
     case page::EventType::HandOver:
       handedOver_ = true;
       quit_ = true;
-      break;
-    default: break;
+      return true;
+    default: return false;
   }
 }
 

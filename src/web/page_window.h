@@ -48,7 +48,8 @@ class PageWindow {
   // The page's dialog window, whose edit box held `editText` when the event came.
   DialogWindowSide dialogSide(const Dialog& dialog, const std::string& editText);
   void close();
-  void handlePageEvent(const page::Event& event);
+  // The page's own events, which every loop handles; false for any other.
+  bool handlePageEvent(const page::Event& event);
 
   TForm1& form_;
   int pressedLabel_ = 0;       // the title label under a left press still held

@@ -1,5 +1,5 @@
 // The modal windows: the program's dialogs, built from the same layout data
-// the desktop builds them from, and the message boxes captioned "Vemo", laid
+// the desktop builds them from, and the message boxes captioned with the program's name, laid
 // out as the desktop lays them out. Each is centred where the main window is,
 // over a layer that keeps the mouse from the rest; their events go to the
 // program through `send`.
@@ -9,7 +9,6 @@ import { virtualKey } from './keys.js';
 
 const stack = [];  // open windows, the topmost last
 
-export function modalOpen() { return stack.length > 0; }
 export function topWindow() { return stack[stack.length - 1] ?? null; }
 
 function frame(caption, onClose) {
@@ -33,9 +32,18 @@ function frame(caption, onClose) {
   client.className = 'client';
   win.append(title, client);
   layer.append(win);
+  // Where the keyboard was, for it to go back there when the window closes.
+  layer.vemoReturnFocus = document.activeElement;
   document.body.append(layer);
   stack.push(layer);
   return { layer, win, client };
+}
+
+function removeWindow(layer) {
+  stack.splice(stack.indexOf(layer), 1);
+  layer.remove();
+  const back = layer.vemoReturnFocus;
+  if (back?.isConnected) back.focus();
 }
 
 // Where a window of size `inner` goes to be centred in `outer`, rounded as
@@ -181,9 +189,8 @@ export function closeAll() {
 }
 
 export function hideDialog() {
-  const layer = stack.pop();
-  layer?.remove();
-  topWindow()?.vemoFocus?.focus();
+  const layer = topWindow();
+  if (layer) removeWindow(layer);
 }
 
 // The icons of the three kinds, drawn in the desktop's manner: a blue disc
@@ -234,12 +241,10 @@ export function showMessage(message, send) {
   const close = () => {
     if (closed) return;
     closed = true;
-    stack.splice(stack.indexOf(layer), 1);
-    layer.remove();
-    topWindow()?.vemoEdit?.focus();
+    removeWindow(layer);
     send({ type: 10 });
   };
-  const { layer, win, client } = frame('Vemo', close);
+  const { layer, win, client } = frame(message.caption, close);
   win.classList.add('message');
   win.dataset.kind = kind;
   const icon = document.createElementNS('http://www.w3.org/2000/svg', 'svg');

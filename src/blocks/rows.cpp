@@ -6,6 +6,7 @@
 #include "render/geometry.h"
 #include "render/squares.h"
 #include "shell/form1.h"
+#include "shell/product.h"
 #include "shell/wipe.h"
 
 namespace vemo {
@@ -69,6 +70,6 @@ void TForm1::SpeederTimer() {
   Canvas_.drawPicture(kFirePictureAt.x, kFirePictureAt.y, Pictures_.I(level));
 }
 
-void TForm1::HighTimer() { desktop_.setCaption("Vemo score : " + std::to_string(State_.Score)); }
+void TForm1::HighTimer() { desktop_.setCaption(std::string(kProductName) + " score : " + std::to_string(State_.Score)); }
 
 }  // namespace vemo

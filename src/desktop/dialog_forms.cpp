@@ -15,8 +15,7 @@ void AddFixedLabel(DialogWindow& window, const LabelLayout& layout) {
 }
 
 // A label and an edit box whose text is the model's Edit1.
-template <typename Layout>
-DialogWindow* MakeEditDialog(TForm1& form, MainWindow& main, Dialog& model, const Layout& layout) {
+DialogWindow* MakeEditDialog(TForm1& form, MainWindow& main, Dialog& model, const EditDialogLayout& layout) {
   auto* window = new DialogWindow(form, main, model, layout.window, DialogBorder::Single);
   AddFixedLabel(*window, layout.label1);
   window->setEditBox(AddEdit(*window, layout.edit1));

@@ -11,13 +11,16 @@
 #include "desktop/single_instance.h"
 #include "desktop/surface_view.h"
 #include "shell/form1.h"
+#include "shell/product.h"
 
 int main(int argc, char** argv) {
   // Whole scale factors, rounded down, keep the game's pixels square and
   // crisp and the window on the screen.
   vemo::desktop::UseWholeScaleFactors();
   QApplication app(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Vemo"));
+  const QString productName =
+      QString::fromUtf8(vemo::kProductName.data(), static_cast<qsizetype>(vemo::kProductName.size()));
+  QApplication::setApplicationName(productName);
   QApplication::setStyle(QStringLiteral("Fusion"));
 
   // One game per records folder. A second start shows the running game and
@@ -28,10 +31,10 @@ int main(int argc, char** argv) {
     // No answer: either the running game has just ended, and this start may
     // play, or it is stuck, and the player has to hear why nothing opens.
     if (!instance.claim()) {
-      QMessageBox::warning(nullptr, QStringLiteral("Vemo"),
-                           QStringLiteral("Vemo уже запущена с рекордами из папки %1, но не отвечает.\n"
+      QMessageBox::warning(nullptr, productName,
+                           QStringLiteral("%1 уже запущена с рекордами из папки %2, но не отвечает.\n"
                                           "Вторая игра не открыта, чтобы не затереть рекорды первой.")
-                               .arg(QDir::toNativeSeparators(instance.folder())));
+                               .arg(productName, QDir::toNativeSeparators(instance.folder())));
       return 0;
     }
   }

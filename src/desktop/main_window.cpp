@@ -1,4 +1,5 @@
 #include "desktop/main_window.h"
+#include "shell/product.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,7 +25,7 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent)
         afterCore();
       })),
       timers_(new TimerDriver(form.Timers(), [&form] { return form.Host().nowUs(); }, this)) {
-  setWindowTitle(QStringLiteral("Vemo"));
+  setWindowTitle(QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())));
   setWindowIcon(QIcon(QPixmap::fromImage(ToImage(MakeProgramPicture()))));
   // System menu, minimise and close; no maximise.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

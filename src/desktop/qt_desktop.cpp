@@ -1,4 +1,5 @@
 #include "desktop/qt_desktop.h"
+#include "shell/product.h"
 
 #include <chrono>
 #include <cstdio>
@@ -33,7 +34,7 @@ QMessageBox::Icon IconFor(MessageKind kind) {
 class CentredMessageBox : public QMessageBox {
  public:
   CentredMessageBox(MessageKind kind, const std::string& text, QWidget* owner)
-      : QMessageBox(IconFor(kind), QStringLiteral("Vemo"), QString::fromStdString(text), QMessageBox::NoButton, owner) {}
+      : QMessageBox(IconFor(kind), QString::fromUtf8(kProductName.data(), static_cast<qsizetype>(kProductName.size())), QString::fromStdString(text), QMessageBox::NoButton, owner) {}
 
  protected:
   void showEvent(QShowEvent* event) override {

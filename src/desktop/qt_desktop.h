@@ -7,6 +7,7 @@
 
 #include "desktop/information_sound.h"
 #include "shell/desktop.h"
+#include "shell/product.h"
 
 namespace vemo::desktop {
 
@@ -48,7 +49,7 @@ class QtDesktop final : public Desktop {
 
  private:
   MainWindow* window_ = nullptr;
-  std::string caption_ = "Vemo";
+  std::string caption_{kProductName};
   bool cursorVisible_ = true;
   bool unattended_ = false;
   InformationSound sound_;

@@ -1,7 +1,6 @@
 #include "desktop/surface_view.h"
 
 #include <cmath>
-#include <utility>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -19,8 +18,6 @@ QPoint SurfacePixelAt(QPointF position) {
 void UseWholeScaleFactors() {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
 }
-
-int LabelAt(QPoint point) { return TitleLabelAt(point.x(), point.y()); }
 
 SurfaceView::SurfaceView(Surface& surface, QWidget* parent) : QWidget(parent), surface_(surface) {
   setFixedSize(surface.width(), surface.height());
@@ -62,18 +59,13 @@ void SurfaceView::focusOutEvent(QFocusEvent* event) {
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
-  const int label = LabelAt(SurfacePixelAt(event->position()));
-  if (label == 0) {
-    emit mouseDown();
-  } else if (event->button() == Qt::LeftButton) {
-    pressedLabel_ = label;
-  }
+  const QPoint at = SurfacePixelAt(event->position());
+  if (clicks_.press(at.x(), at.y(), event->button() == Qt::LeftButton)) emit mouseDown();
 }
 
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  const int pressed = std::exchange(pressedLabel_, 0);
-  if (pressed != 0 && LabelAt(SurfacePixelAt(event->position())) == pressed) emit labelClicked(pressed);
+  const QPoint at = SurfacePixelAt(event->position());
+  if (const int label = clicks_.release(at.x(), at.y(), event->button() == Qt::LeftButton)) emit labelClicked(label);
 }
 
 }  // namespace vemo::desktop

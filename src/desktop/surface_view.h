@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "render/surface.h"
+#include "shell/title_clicks.h"
 
 namespace vemo::desktop {
 
@@ -39,11 +40,8 @@ class SurfaceView : public QWidget {
   QRect takeChanged();
 
   Surface& surface_;
-  int pressedLabel_ = 0;  // the label under a left press still held
+  TitleClicks clicks_;
 };
-
-// The title label (1 or 2) under a client-area point, or 0.
-int LabelAt(QPoint point);
 
 // The surface pixel under a position in the view's logical coordinates. On a
 // scaled screen a device pixel sits at a fraction (11.5 is the right half of

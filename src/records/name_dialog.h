@@ -14,13 +14,7 @@
 
 namespace vemo {
 
-struct NameDialogLayout {
-  WindowLayout window;
-  LabelLayout label1;
-  EditLayout edit1;
-};
-
-inline constexpr NameDialogLayout kNameDialogLayout{
+inline constexpr EditDialogLayout kNameDialogLayout{
     {"", 204, 68, {}},
     {"Label1", 8, 8, 185, 39, {}, TextAlign::Left, true, false,
      "Вы набрали рекордное количество очков, назовите себя"},

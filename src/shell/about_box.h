@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "shell/dialog_layout.h"
+#include "shell/product.h"
 #include "render/picture.h"
 #include "shell/dialog.h"
 #include "shell/timer_table.h"
@@ -37,7 +38,7 @@ inline constexpr AboutBoxLayout kAboutBoxLayout = [] {
       {"Panel1", kPanelX, kPanelY, 277, 185, BevelStyle::RaisedPanel},
       {"ProgramIcon", kPanelX + 8, kPanelY + 8, 65, 57},
       {"ProductName", kPanelX + 88, kPanelY + 2, 0, 0, {"Tempus Sans ITC", 35, true}, TextAlign::Left, false, false,
-       "Vemo"},
+       kProductName},
       {"Ver", kPanelX + 88, kPanelY + 52, 0, 0, {}, TextAlign::Left, false, false, "Версия 1.45"},
       {"Label1", kPanelX + 8, kPanelY + 80, 257, 41, {}, TextAlign::Left, true, false,
        "Две игры в одном окне: падающие фигуры и удав. Автор: команда Vemo"},

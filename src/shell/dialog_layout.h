@@ -69,4 +69,11 @@ struct EditLayout {
   int maxLength;  // in characters
 };
 
+// A window that asks for one line of text: a label over an edit box.
+struct EditDialogLayout {
+  WindowLayout window;
+  LabelLayout label1;
+  EditLayout edit1;
+};
+
 }  // namespace vemo

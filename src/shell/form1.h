@@ -15,6 +15,7 @@
 #include "render/pictures.h"
 #include "render/surface.h"
 #include "shell/about_box.h"
+#include "shell/title_clicks.h"
 #include "shell/desktop.h"
 #include "shell/event_entry.h"
 #include "shell/held_keys.h"
@@ -24,16 +25,6 @@
 #include "snake/field_size_dialog.h"
 
 namespace vemo {
-
-// The two labels of the title layer, in client-area pixels.
-inline constexpr Rect kLabel1Rect{12, 8, 12 + 622, 8 + 358};
-inline constexpr Rect kLabel2Rect{8, 392, 8 + 625, 392 + 57};
-
-// The title label (1 or 2) under a client-area pixel, or 0.
-constexpr int TitleLabelAt(int x, int y) {
-  auto inside = [x, y](const Rect& r) { return x >= r.left && x < r.right && y >= r.top && y < r.bottom; };
-  return inside(kLabel1Rect) ? 1 : inside(kLabel2Rect) ? 2 : 0;
-}
 
 class TForm1 {
  public:

@@ -10,13 +10,7 @@
 
 namespace vemo {
 
-struct FieldSizeDialogLayout {
-  WindowLayout window;
-  LabelLayout label1;
-  EditLayout edit1;
-};
-
-inline constexpr FieldSizeDialogLayout kFieldSizeDialogLayout{
+inline constexpr EditDialogLayout kFieldSizeDialogLayout{
     {"", 105, 91, {}},
     // Eleven spaces before the hint: the label's width wraps it onto a line of its own.
     {"Label1", 8, 8, 105, 41, {}, TextAlign::Left, true, false,

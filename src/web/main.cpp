@@ -10,6 +10,7 @@
 #include <string>
 
 #include "shell/form1.h"
+#include "shell/product.h"
 #include "web/page.h"
 #include "web/page_window.h"
 #include "web/web_desktop.h"
@@ -34,7 +35,7 @@ int main() {
   for (End end = End::Closed; end != End::Quit;) {
     vemo::web::page::WaitForTurn();
     // A new window's caption, until the program sets its own.
-    desktop.setCaption("Vemo");
+    desktop.setCaption(std::string(vemo::kProductName));
     auto form = std::make_unique<vemo::TForm1>(desktop);
     vemo::web::PageWindow window(*form);
     desktop.attach(&window);

@@ -1,4 +1,5 @@
 #include "web/page_json.h"
+#include "shell/product.h"
 
 #include <cstdio>
 #include <string_view>
@@ -148,8 +149,7 @@ void RecordsView(Json& j, const TForm2& model) {
   j.close(']');
 }
 
-template <typename Layout>
-void EditDialog(Json& j, const Layout& layout) {
+void EditDialog(Json& j, const EditDialogLayout& layout) {
   Window(j, layout.window);
   j.key("labels").open('[');
   Label(j, layout.label1, {});
@@ -224,7 +224,7 @@ std::string DialogJson(const TForm1& form, const Dialog& dialog) {
 
 std::string MessageJson(MessageKind kind, const std::string& text) {
   Json j;
-  j.open('{').key("kind").str(MessageKindName(kind)).key("text").str(text);
+  j.open('{').key("kind").str(MessageKindName(kind)).key("caption").str(kProductName).key("text").str(text);
   MessageLayout(j);
   j.close('}');
   return j.take();

@@ -78,20 +78,12 @@ void PageWindow::handleMainEvent(const page::Event& event) {
   switch (event.type) {
     case page::EventType::KeyDown: form_.OnKeyDown(event.a); break;
     case page::EventType::KeyUp: form_.OnKeyUp(event.a); break;
-    case page::EventType::MouseDown: {
-      const int label = TitleLabelAt(event.a, event.b);
-      const bool leftButton = event.text == "0";
-      if (label == 0)
-        form_.OnMouseDown();
-      else if (leftButton)
-        pressedLabel_ = label;
+    case page::EventType::MouseDown:
+      if (clicks_.press(event.a, event.b, event.text == "0")) form_.OnMouseDown();
       break;
-    }
-    case page::EventType::MouseUp: {
-      const int pressed = std::exchange(pressedLabel_, 0);
-      if (pressed != 0 && TitleLabelAt(event.a, event.b) == pressed) form_.OnLabelClick(pressed);
+    case page::EventType::MouseUp:
+      if (const int label = clicks_.release(event.a, event.b, true)) form_.OnLabelClick(label);
       break;
-    }
     case page::EventType::Menu: form_.OnMenu(event.text); break;
     case page::EventType::KeysLost: form_.OnKeysLost(); break;
     default: break;

@@ -10,6 +10,7 @@
 
 #include "shell/dialog_steps.h"
 #include "shell/form1.h"
+#include "shell/title_clicks.h"
 #include "web/page.h"
 
 namespace vemo::web {
@@ -52,7 +53,7 @@ class PageWindow {
   bool handlePageEvent(const page::Event& event);
 
   TForm1& form_;
-  int pressedLabel_ = 0;       // the title label under a left press still held
+  TitleClicks clicks_;
   bool closeRequested_ = false;
   bool closed_ = false;
   bool quit_ = false;

@@ -158,13 +158,16 @@ test('the field-size dialog: an invalid number shows the error box, then a 12 x 
   await error.waitFor();
   assert.equal(await error.locator('.text').textContent(), "'abc' is not a valid integer value.");
   assert.equal(await error.locator('.titlebar span').textContent(), 'Vemo');
+  const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.tagName);
   await page.keyboard.press('Enter');
   await error.waitFor({ state: 'detached' });
   assert.ok(await dialog.isVisible(), 'the dialog stays open after the error');
-  await page.locator('.window[data-kind=fieldSize] input').fill('');
+  assert.equal(await focused(), 'INPUT', 'the keyboard is back in the edit box');
+  await page.keyboard.press('Control+a');
   await page.keyboard.type('12');
   await page.keyboard.press('Enter');
   await dialog.waitFor({ state: 'detached' });
+  assert.equal(await focused(), 'screen', 'and back on the surface once the dialog has closed');
   const before = await whole(page);
   await page.keyboard.press('Shift+F1');
   await waitFor('the snake field', async () => !(await whole(page)).equals(before));

@@ -6,7 +6,7 @@ import path from 'node:path';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css; charset=utf-8',
-  '.wasm': 'application/wasm', '.woff': 'font/woff', '.copyright': 'text/plain; charset=utf-8',
+  '.wasm': 'application/wasm', '.woff2': 'font/woff2', '.copyright': 'text/plain; charset=utf-8',
 };
 
 export function serve(root, port = 0) {

@@ -6,13 +6,20 @@ import path from 'node:path';
 
 const types = {
   '.html': 'text/html; charset=utf-8', '.js': 'text/javascript; charset=utf-8', '.css': 'text/css; charset=utf-8',
-  '.wasm': 'application/wasm', '.woff': 'font/woff', '.copyright': 'text/plain; charset=utf-8',
+  '.wasm': 'application/wasm', '.woff2': 'font/woff2', '.copyright': 'text/plain; charset=utf-8',
 };
 
 export function serve(root, port = 0) {
   const server = http.createServer((request, response) => {
-    const url = new URL(request.url, 'http://localhost');
-    let file = path.join(root, path.normalize(decodeURIComponent(url.pathname)).replace(/^(\.\.[/\\])+/, ''));
+    let name;
+    try {
+      name = decodeURIComponent(new URL(request.url, 'http://localhost').pathname);
+    } catch {
+      // A bad percent escape or address: the request's fault, not the server's end.
+      response.writeHead(400).end('bad request');
+      return;
+    }
+    let file = path.join(root, path.normalize(name).replace(/^(\.\.[/\\])+/, ''));
     if (file.endsWith(path.sep)) file = path.join(file, 'index.html');
     fs.readFile(file, (error, body) => {
       if (error) {

@@ -17,8 +17,8 @@ packages=(
 )
 # `setup.sh --web`: what the page's build and tests need instead.
 if [ "${1:-}" = "--web" ]; then
-  packages=(cmake ccache emscripten node-acorn chromium python3-fonttools fonts-liberation2 fonts-urw-base35
-            fonts-dejavu-core dpkg-dev xz-utils)
+  packages=(cmake ccache emscripten esbuild node-acorn chromium python3-fonttools python3-brotli
+            fonts-liberation2 fonts-urw-base35 fonts-dejavu-core dpkg-dev xz-utils)
   # A node installed outside Debian's packages serves as well.
   command -v npm >/dev/null || packages+=(nodejs npm)
 fi

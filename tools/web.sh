@@ -14,11 +14,12 @@ export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$root}" CCACHE_NOHASHDIR=1
 bash "$root/tools/setup.sh" --web
 
 # Debian's source packages through a private source list, which keeps the
-# system's apt configuration untouched.
+# system's apt configuration untouched; its entry names the mirror and the
+# release of the machine's own apt sources.
 fetch_source() {
   mkdir -p "$deps/apt/lists/partial" "$deps/src"
   local list="$deps/apt/sources.list"
-  echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian bookworm main" >"$list"
+  bash "$root/tools/debian_source.sh" >"$list"
   local apt_private=(-o "Dir::Etc::SourceList=$list" -o Dir::Etc::SourceParts=/dev/null -o "Dir::State::Lists=$deps/apt/lists")
   apt-get "${apt_private[@]}" update -qq
   (cd "$deps/src" && apt-get "${apt_private[@]}" source --download-only "$1" 2>/dev/null)

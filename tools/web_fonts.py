@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """Subsets the page's fonts to the cp1251 repertoire (what a name in the
-records file can hold): WOFF files for the page's own text beside their
+records file can hold): WOFF2 files for the page's own text beside their
 licences, and the TrueType faces of the drawing surface's text, hints and
 kerning pairs kept, as a C++ source compiled into the program.
 
@@ -36,12 +36,12 @@ def subset_font(path, options):
 
 def write_woff(font, licence, out):
     options = subset.Options()
-    options.flavor = "woff"
+    options.flavor = "woff2"
     options.layout_features = ["kern", "liga"]
     options.name_IDs = ["*"]
     options.notdef_outline = True
     name = pathlib.Path(font).stem
-    subset.save_font(subset_font(font, options), str(out / f"{name}.woff"), options)
+    subset.save_font(subset_font(font, options), str(out / f"{name}.woff2"), options)
     package = pathlib.Path(licence).parent.name
     shutil.copyfile(licence, out / f"{package}.copyright")
 

@@ -71,6 +71,23 @@ async function pausedGame(page) {
   return empty;
 }
 
+test('a first visit asks for the program\'s code first, then only the fonts and vemo.js, each once', async () => {
+  const made = await browser.context();
+  const asked = [];
+  made.on('request', (request) => {
+    const url = new URL(request.url());
+    if (url.protocol === 'http:' && url.pathname !== '/') asked.push(url.pathname);
+  });
+  const page = await browser.open(made);
+  await waitFor('the title layer', async () => (await canvasPixels(page, 1, 1, 1, 1))[0] === title[0]);
+  // The script and the style sheet come inside the page.
+  assert.equal(asked[0], '/vemo.wasm');
+  assert.deepEqual([...asked].sort(), ['/fonts/DejaVuSans.woff2', '/fonts/LiberationSans-Bold.woff2',
+    '/fonts/LiberationSans-Regular.woff2', '/fonts/Z003-MediumItalic.woff2', '/vemo.js', '/vemo.wasm']);
+  assert.deepEqual(await page.evaluate(() => [...document.fonts].map((f) => f.status)), Array(4).fill('loaded'));
+  await made.close();
+});
+
 test('the title layer is the desktop\'s, its text pixel for pixel', { skip: !fixtures }, async () => {
   const desktop = desktopPicture('title');
   const page = await browser.page();

@@ -1,0 +1,40 @@
+// The page's static server, run as tools/web.sh runs it: a request it cannot
+// make sense of is answered and the server goes on serving.
+import test from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import fs from 'node:fs';
+import http from 'node:http';
+import os from 'node:os';
+import path from 'node:path';
+import { once } from 'node:events';
+
+const serveScript = new URL('../../tools/serve.mjs', import.meta.url).pathname;
+
+function get(base, target) {
+  return new Promise((resolve, reject) => {
+    http.get(base + target, (response) => {
+      let body = '';
+      response.setEncoding('utf8');
+      response.on('data', (chunk) => { body += chunk; });
+      response.on('end', () => resolve({ status: response.statusCode, body }));
+    }).on('error', reject);
+  });
+}
+
+test('a path with a bad percent escape gets 400 and the server keeps serving', async (t) => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vemo-serve-'));
+  fs.writeFileSync(path.join(dir, 'index.html'), '<!DOCTYPE html><title>page</title>');
+  const server = spawn(process.execPath, [serveScript, dir, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+  t.after(() => { server.kill(); fs.rmSync(dir, { recursive: true }); });
+  const [line] = await once(server.stdout, 'data');
+  const base = line.toString().match(/http:\/\/127\.0\.0\.1:\d+/)[0];
+
+  for (const bad of ['/%E0%A4%A', '/%', '/fonts/%zz.woff2']) {
+    assert.equal((await get(base, bad)).status, 400, bad);
+  }
+  assert.equal(server.exitCode, null);
+  assert.deepEqual(await get(base, '/index.html'), { status: 200, body: '<!DOCTYPE html><title>page</title>' });
+  // A name that decodes well but names nothing is still a missing file.
+  assert.equal((await get(base, '/%41bsent.html')).status, 404);
+});

@@ -24,7 +24,6 @@ class QuietDesktop : public Desktop {
   void showModal(Dialog&) override {}
   void requestClose() override {}
   void quitNow() override {}
-  void drawText(Surface&, Rect, const std::string&, const FontSpec&, TextLayout) override {}
 
  private:
   std::int64_t nowUs_ = 1'000'000;

@@ -8,7 +8,6 @@ packages=(
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libfreetype-dev               # the page's text rasteriser, tested against the desktop's text
   fonts-liberation2 fonts-dejavu-core fonts-urw-base35 sound-theme-freedesktop
   xvfb xauth openbox xdotool imagemagick x11-xkb-utils x11-xserver-utils x11-utils
   clang libclang-rt-dev
@@ -18,7 +17,7 @@ packages=(
 # `setup.sh --web`: what the page's build and tests need instead.
 if [ "${1:-}" = "--web" ]; then
   packages=(cmake ccache emscripten esbuild node-acorn chromium python3-fonttools python3-brotli
-            fonts-liberation2 fonts-urw-base35 fonts-dejavu-core dpkg-dev xz-utils)
+            fonts-liberation2 fonts-urw-base35 fonts-dejavu-core)
   # A node installed outside Debian's packages serves as well.
   command -v npm >/dev/null || packages+=(nodejs npm)
 fi

@@ -3,7 +3,7 @@
 #   bash tools/web.sh             install what is missing, build, serve (port 8017, or $VEMO_WEB_PORT)
 #   bash tools/web.sh --build     install what is missing and build only
 #   bash tools/web.sh --test      the same, for the tests: the page honours ?seed=N
-# The page lands in build-web/site; libjpeg and FreeType for WebAssembly in build-web-deps.
+# The page lands in build-web/site; libjpeg for WebAssembly in build-web-deps.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 deps="$root/build-web-deps"
@@ -39,33 +39,10 @@ if [ ! -f "$jpeg_lib" ]; then
 fi
 jpeg_src=$(ls -d "$deps"/src/libjpeg-turbo-*/ | head -1)
 
-# FreeType with Debian's patches: the rasteriser and hinter of the desktop's
-# text. Only the TrueType driver and the monochrome renderer are registered,
-# and the options fonts from memory never use are off (tools/freetype), so
-# little but the hinter and the rasteriser reaches the program; no
-# compression or image libraries. The stamp rebuilds it when those change.
-ft_lib="$deps/freetype-build/libfreetype.a"
-ft_config='-DFT_CONFIG_MODULES_H="<vemo_ftmodule.h>" -DFT_CONFIG_OPTIONS_H="<vemo_ftoption.h>"'
-ft_stamp=$(cat "$root"/tools/freetype/* | sha1sum | cut -c1-12)
-[ "$(cat "$deps/freetype-build/vemo-stamp" 2>/dev/null)" = "$ft_stamp" ] || rm -f "$ft_lib"
-if [ ! -f "$ft_lib" ]; then
-  fetch_source freetype
-  rm -rf "$deps/src/freetype"
-  dpkg-source --no-check -x "$(ls "$deps"/src/freetype_*.dsc | head -1)" "$deps/src/freetype" >/dev/null
-  emcmake cmake -S "$deps/src/freetype" -B "$deps/freetype-build" -DCMAKE_BUILD_TYPE=Release \
-    -DBUILD_SHARED_LIBS=OFF -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-    -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON \
-    "-DCMAKE_C_FLAGS=-I$root/tools/freetype $ft_config" "-DCMAKE_C_FLAGS_RELEASE=-Os -DNDEBUG" >/dev/null
-  cmake --build "$deps/freetype-build" -j2 --target freetype >/dev/null
-  echo "$ft_stamp" >"$deps/freetype-build/vemo-stamp"
-fi
-
 seeded=OFF
 [ "${1:-}" = "--test" ] && seeded=ON
 emcmake cmake -S "$root" -B "$root/build-web" -DCMAKE_BUILD_TYPE=Release -DVEMO_TEST_SEED=$seeded \
-  "-DJPEG_INCLUDE_DIR=${jpeg_src%/};$deps/jpeg-build" "-DJPEG_LIBRARY=$jpeg_lib" \
-  "-DFREETYPE_INCLUDE_DIR_ft2build=$deps/src/freetype/include" \
-  "-DFREETYPE_INCLUDE_DIR_freetype2=$deps/src/freetype/include" "-DFREETYPE_LIBRARY=$ft_lib" >/dev/null
+  "-DJPEG_INCLUDE_DIR=${jpeg_src%/};$deps/jpeg-build" "-DJPEG_LIBRARY=$jpeg_lib" >/dev/null
 cmake --build "$root/build-web" -j2
 
 case "${1:-}" in --build|--test) exit 0 ;; esac

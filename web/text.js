@@ -1,6 +1,6 @@
 // The fonts of the page's own text (dialogs, message boxes): the faces the
 // desktop program uses under the names the program asks for. The drawing
-// surface's text is rasterised by the program itself.
+// surface's texts are stamps built into the program.
 
 const families = { 'Arial': 'Vemo Sans', 'MS Sans Serif': 'Vemo Sans', 'Tempus Sans ITC': 'Vemo Script' };
 

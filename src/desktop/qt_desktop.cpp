@@ -12,7 +12,6 @@
 
 #include "desktop/main_window.h"
 #include "desktop/screen_centre.h"
-#include "desktop/surface_text.h"
 
 namespace vemo::desktop {
 
@@ -110,11 +109,6 @@ void QtDesktop::quitNow() {
   } else {
     QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
   }
-}
-
-void QtDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                         TextLayout layout) {
-  DrawSurfaceText(surface, box, utf8, font, layout);
 }
 
 Rgb QtDesktop::menuColour() const {

@@ -43,8 +43,6 @@ class QtDesktop final : public Desktop {
   void requestClose() override;
   void quitNow() override;
 
-  void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                TextLayout layout) override;
   Rgb menuColour() const override;
 
  private:

@@ -1,12 +1,27 @@
 #pragma once
-// Text drawn straight into the core's drawing surface.
+// Text drawn straight into the core's drawing surface by Qt: what the
+// surface's stamps are made from and checked against (desktop/stamp_texts.h).
 
 #include <string>
 
 #include "render/surface.h"
-#include "shell/desktop.h"
 
 namespace vemo::desktop {
+
+// A font as the program names it: a family name, a character height in pixels.
+struct FontSpec {
+  std::string family = "MS Sans Serif";
+  int pixelHeight = 11;
+  bool bold = false;
+};
+
+// How text sits in its box: labels are left-aligned or centred, may wrap at
+// word boundaries, and are cut at the box's edges.
+struct TextLayout {
+  bool centred = false;
+  bool wordWrap = false;
+  bool opaque = false;  // paint white behind the text's own line, else leave the box as it is
+};
 
 // Writes `utf8` in black from the top of `box`, left-aligned or centred,
 // wrapped at word boundaries if asked, and cut at the box's edges. Opaque text

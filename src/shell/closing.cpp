@@ -1,15 +1,11 @@
 // Closing the main window: the running game pauses, the window is wiped,
 // "Запись..." shows while the records file is written.
 
+#include "render/surface_stamps.h"
 #include "shell/form1.h"
 #include "shell/wipe.h"
 
 namespace vemo {
-
-namespace {
-// Arial of 65 points at 96 dots per inch.
-const FontSpec kSavingFont{"Arial", 87, false};
-}  // namespace
 
 // Covers the window with the menu colour.
 void TForm1::WipeOut() {
@@ -26,8 +22,7 @@ bool TForm1::FormCloseQuery() {
     const Rect outer = desktop_.windowFrame();
     Canvas_.rectangle(0, 0, outer.right, outer.bottom);
   }
-  desktop_.drawText(Canvas_, {150, 180, Surface::kWidth, Surface::kHeight}, "Запись...", kSavingFont,
-                    {.opaque = true});
+  DrawStamp(Canvas_, SurfaceStamp(StampId::Saving));
   desktop_.presentNow();
   try {
     // Before the start-up has read the file, the table is the built-in one:

@@ -14,22 +14,7 @@ namespace vemo {
 
 class Dialog;
 
-// A font as the program names it: a family name, a character height in pixels.
-struct FontSpec {
-  std::string family = "MS Sans Serif";
-  int pixelHeight = 11;
-  bool bold = false;
-};
-
 enum class MessageKind { Information, Warning, Error };
-
-// How text sits in its box: labels are left-aligned or centred, may wrap at
-// word boundaries, and are cut at the box's edges.
-struct TextLayout {
-  bool centred = false;
-  bool wordWrap = false;
-  bool opaque = false;  // paint white behind the text's own line, else leave the box as it is
-};
 
 class Desktop {
  public:
@@ -67,11 +52,6 @@ class Desktop {
   // file "data" in the working directory; a page keeps it in the browser.
   virtual std::string readRecordsFile();
   virtual void replaceRecordsFile(std::string_view bytes);
-
-  // Draws text in black from the top of `box`, laid out as asked and cut at
-  // the box's edges.
-  virtual void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                        TextLayout layout) = 0;
 };
 
 }  // namespace vemo

@@ -7,7 +7,6 @@
 #include "shell/event_entry.h"
 #include "web/page.h"
 #include "web/page_window.h"
-#include "web/text_faces.h"
 
 namespace vemo::web {
 
@@ -53,22 +52,6 @@ std::string WebDesktop::readRecordsFile() {
 
 void WebDesktop::replaceRecordsFile(std::string_view bytes) {
   if (!page::StoreRecords(bytes)) throw PlatformError::cannotCreate(kRecordsFileName);
-}
-
-// The program's fonts are the faces the desktop program draws them with;
-// Liberation Sans has Arial's metrics and stands in for the old UI font too.
-const TextFace& WebDesktop::faceFor(const FontSpec& font) {
-  if (font.bold) {
-    if (!bold_) bold_ = std::make_unique<TextFace>(SansBoldTtf());
-    return *bold_;
-  }
-  if (!regular_) regular_ = std::make_unique<TextFace>(SansRegularTtf());
-  return *regular_;
-}
-
-void WebDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                          TextLayout layout) {
-  PaintText(surface, box, utf8, faceFor(font), font.pixelHeight, layout);
 }
 
 }  // namespace vemo::web

@@ -1,13 +1,9 @@
 #pragma once
 // The core's desktop in the browser: clock, caption, cursor and sound
-// through the page; text rasterised here as the desktop rasterises it;
-// message boxes, modal dialogs and closing through the main window's event
+// through the page; message boxes, modal dialogs and closing through the main window's event
 // loop.
 
-#include <memory>
-
 #include "shell/desktop.h"
-#include "web/text_raster.h"
 
 namespace vemo::web {
 
@@ -39,16 +35,8 @@ class WebDesktop final : public Desktop {
   std::string readRecordsFile() override;
   void replaceRecordsFile(std::string_view bytes) override;
 
-  void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                TextLayout layout) override;
-
  private:
-  const TextFace& faceFor(const FontSpec& font);
-
   PageWindow* window_ = nullptr;
-  // Read when first drawn with.
-  std::unique_ptr<TextFace> regular_;
-  std::unique_ptr<TextFace> bold_;
 };
 
 }  // namespace vemo::web

@@ -10,8 +10,10 @@
 #include <vector>
 
 #include "records/cp1251.h"
+#include "render/surface_stamps.h"
 #include "support/game_fixture.h"
 #include "support/golden_records.h"
+#include "support/stamp_check.h"
 
 namespace vemo::testing {
 namespace {
@@ -32,20 +34,16 @@ class ClosingTest : public GameTest {
     const auto note = [&steps](std::string step) {
       if (steps.empty() || steps.back() != step) steps.push_back(std::move(step));
     };
+    const Stamp saving = SurfaceStamp(StampId::Saving);
     desktop.onPresent = [&, note] {
-      note(state().RunState == Run::Pause && menu().checked("N4") ? "paused" : "running");
-    };
-    desktop.onDrawText = [&, note](Rect box, const std::string& text, const FontSpec& font) {
-      EXPECT_EQ(text, "Запись...");
-      EXPECT_EQ(box.left, 150);
-      EXPECT_EQ(box.top, 180);
-      EXPECT_EQ(font.family, "Arial");
-      EXPECT_EQ(font.pixelHeight, 87) << "65 points";
-      note(std::string(covered() ? "covered, " : "not covered, ") + (std::filesystem::exists("data") ? "file" : "no file"));
+      std::string step = state().RunState == Run::Pause && menu().checked("N4") ? "paused" : "running";
+      if (ShowsStamp(canvas(), saving))
+        step += std::string(", Запись... on a ") + (covered() ? "covered" : "not covered") + " window, " +
+                (std::filesystem::exists("data") ? "file" : "no file");
+      note(step);
     };
     EXPECT_TRUE(form->OnCloseQuery());
     desktop.onPresent = nullptr;
-    desktop.onDrawText = nullptr;
     if (std::filesystem::exists("data")) note("file");
     return steps;
   }
@@ -65,7 +63,7 @@ TEST_F(ClosingTest, PausesWipesWritesTheSavingTextThenTheFile) {
     return canvas().pixel(0, 0) == menuColour && canvas().pixel(638, 475) == menuColour &&
            canvas().pixel(638, 1) == menuColour && canvas().pixel(0, 474) == menuColour;
   };
-  EXPECT_EQ(watchClosing(), (std::vector<std::string>{"paused", "covered, no file", "paused", "file"}));
+  EXPECT_EQ(watchClosing(), (std::vector<std::string>{"paused", "paused, Запись... on a covered window, no file", "file"}));
   EXPECT_FALSE(timers().enabled(TimerId::Mover));
 }
 
@@ -75,7 +73,7 @@ TEST_F(ClosingTest, WithoutAnimationTheRectangleComesBeforeTheSavingText) {
   readRecordsFile();
   form->N17Click();
   covered = [&] { return canvas().pixel(0, 100) == Rgb{0, 0, 0} && canvas().pixel(638, 100) == Surface::kWhite; };
-  EXPECT_EQ(watchClosing(), (std::vector<std::string>{"covered, no file", "paused", "file"}));
+  EXPECT_EQ(watchClosing(), (std::vector<std::string>{"paused, Запись... on a covered window, no file", "file"}));
 }
 
 TEST_F(ClosingTest, TheWipeFillsTheWindowWithTheMenuColourInAboutASecond) {

@@ -220,7 +220,6 @@ class SoakTest : public GameTest {
     // The fake desktop keeps what it was shown: forget it between games.
     desktop.messages = {};
     desktop.dialogs = {};
-    desktop.texts = {};
     seenMessages_ = seenDialogs_ = 0;
     const int level = 1 + pick(5);
     ++started_[kind];
@@ -477,7 +476,6 @@ TEST_F(SoakTest, ManyGamesOfBothKindsKeepTheirInvariants) {
   }
   desktop.messages = {};
   desktop.dialogs = {};
-  desktop.texts = {};
   const std::size_t endHeap = LiveHeapBytes();
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

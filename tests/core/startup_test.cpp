@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "render/geometry.h"
+#include "render/surface_stamps.h"
 #include "support/game_fixture.h"
+#include "support/stamp_check.h"
 
 namespace vemo::testing {
 namespace {
@@ -22,7 +24,8 @@ TEST_F(StartupTest, TheTitleShowsUntilTheFirstSecondThenTheWipeAndThePlayingScre
   form->OnShow();
   const Rgb menu = desktop.menuColour();
   EXPECT_EQ(canvas().pixel(5, 5), menu) << "the title layer covers the window";
-  EXPECT_EQ(desktop.texts.size(), 2u);
+  EXPECT_TRUE(ShowsStamp(canvas(), SurfaceStamp(StampId::Title))) << "the product name";
+  EXPECT_TRUE(ShowsStamp(canvas(), SurfaceStamp(StampId::Hint))) << "the hint to click";
   run(999);
   EXPECT_TRUE(timers().enabled(TimerId::Gor));
   const std::int64_t before = desktop.nowUs();

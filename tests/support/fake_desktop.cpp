@@ -60,14 +60,6 @@ void FakeDesktop::showModal(Dialog& dialog) {
   }
 }
 
-void FakeDesktop::drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font, TextLayout) {
-  const int x = box.left, y = box.top;
-  texts.push_back(utf8);
-  if (onDrawText) onDrawText(box, utf8, font);
-  // A mark where the text would go, so drawing can be seen in the pixels.
-  surface.setPixel(x, y, {0, 0, 0});
-}
-
 void FakeDesktop::runFor(std::int64_t ms) {
   const std::int64_t end = nowUs_ + ms * 1000;
   for (;;) {

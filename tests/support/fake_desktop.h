@@ -55,8 +55,6 @@ class FakeDesktop : public Desktop {
   void showModal(Dialog& dialog) override;
   void requestClose() override { ++closeRequests; }
   void quitNow() override { quit = true; }
-  void drawText(Surface& surface, Rect box, const std::string& utf8, const FontSpec& font,
-                TextLayout layout) override;
   Rgb menuColour() const override { return {240, 240, 240}; }
 
   // Drives the timers of whatever core is attached: fires due timers while
@@ -68,9 +66,8 @@ class FakeDesktop : public Desktop {
   std::function<void()> fireTimers;
   std::function<std::int64_t()> nextDueUs;  // returns -1 when none
   std::deque<ModalScript> modalScripts;
-  // Watchers that see the window at the moment it is shown or written on.
+  // A watcher that sees the window at the moment it is shown.
   std::function<void()> onPresent;
-  std::function<void(Rect box, const std::string& utf8, const FontSpec& font)> onDrawText;
   // When set, showModal acts like the real desktop towards the dialog model:
   // FormShow before the script, FormCloseQuery after it (the model asked to
   // close, or the close box when it did not), closeRequested cleared.
@@ -86,7 +83,6 @@ class FakeDesktop : public Desktop {
   bool quit = false;
   std::vector<Message> messages;
   std::vector<DialogKind> dialogs;
-  std::vector<std::string> texts;
 
  private:
   void runModalScript();

@@ -6,18 +6,19 @@
 //       same pieces);
 //   vemo_web_fixtures records   a records file whose table holds scores
 //       -1 to -10, so any finished game enters it;
-//   vemo_web_fixtures title     the title layer as the desktop program paints
-//       it, its texts drawn by Qt on the offscreen platform (PPM);
+//   vemo_web_fixtures title     the title layer with its texts drawn by Qt on
+//       the offscreen platform in place of the stamps (PPM);
 //   vemo_web_fixtures closing   the window while the records file is written
-//       after «Выход», with the desktop's text too (PPM).
+//       after «Выход», with Qt's text in place of the stamp too (PPM).
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include <QGuiApplication>
 
-#include "desktop/surface_text.h"
+#include "desktop/stamp_texts.h"
 #include "records/fresh_file.h"
 #include "shell/form1.h"
 #include "support/fake_desktop.h"
@@ -29,31 +30,47 @@ void WriteSurface(const vemo::Surface& surface) {
   std::fwrite(surface.bytes(), 1, static_cast<std::size_t>(surface.bytesPerLine()) * surface.height(), stdout);
 }
 
-// The fake desktop with the desktop program's own text drawing and window
-// colour, for pictures whose every pixel of text counts.
-class QtTextDesktop final : public vemo::testing::FakeDesktop {
+// The fake desktop with the desktop program's window colour.
+class WindowColourDesktop final : public vemo::testing::FakeDesktop {
  public:
-  void drawText(vemo::Surface& surface, vemo::Rect box, const std::string& utf8, const vemo::FontSpec& font,
-                vemo::TextLayout layout) override {
-    vemo::desktop::DrawSurfaceText(surface, box, utf8, font, layout);
-  }
-  vemo::Rgb menuColour() const override { return {239, 239, 239}; }
+  vemo::Rgb menuColour() const override { return kWindowColour; }
+  static constexpr vemo::Rgb kWindowColour{239, 239, 239};
 };
 
+// Puts the desktop's own Qt text where the core drew a stamp: the stamp's
+// place goes back to the window colour it was drawn on, and Qt draws the text
+// there, so every pixel of the text is Qt's.
+void RedrawWithQt(vemo::Surface& surface, vemo::StampId id) {
+  const vemo::Stamp stamp = vemo::SurfaceStamp(id);
+  vemo::Rect place = stamp.maskBox();
+  if (!stamp.whiteBox.empty())
+    place = {std::min(place.left, stamp.whiteBox.left), std::min(place.top, stamp.whiteBox.top),
+             std::max(place.right, stamp.whiteBox.right), std::max(place.bottom, stamp.whiteBox.bottom)};
+  for (int y = place.top; y < place.bottom; ++y)
+    for (int x = place.left; x < place.right; ++x) surface.setPixel(x, y, WindowColourDesktop::kWindowColour);
+  for (const vemo::desktop::StampText& text : vemo::desktop::StampTexts())
+    if (text.id == id) vemo::desktop::DrawSurfaceText(surface, text.box, text.utf8, text.font, text.layout);
+}
+
 int Title() {
-  QtTextDesktop desktop;
+  WindowColourDesktop desktop;
   vemo::TForm1 form(desktop);
   form.OnShow();
-  WriteSurface(form.Canvas());
+  vemo::Surface picture = form.Canvas();
+  RedrawWithQt(picture, vemo::StampId::Title);
+  RedrawWithQt(picture, vemo::StampId::Hint);
+  WriteSurface(picture);
   return 0;
 }
 
 int Closing() {
-  QtTextDesktop desktop;
+  WindowColourDesktop desktop;
   vemo::TForm1 form(desktop);
   form.OnShow();
   form.FormCloseQuery();
-  WriteSurface(form.Canvas());
+  vemo::Surface picture = form.Canvas();
+  RedrawWithQt(picture, vemo::StampId::Saving);
+  WriteSurface(picture);
   return 0;
 }
 

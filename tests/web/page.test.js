@@ -360,6 +360,16 @@ test('keys as on the desktop: shared mnemonics, editing keys in a dialog, the br
   await page.keyboard.press('Enter');
   await waitFor('the game at the third speed', async () => (await page.locator('#caption').textContent()) === 'Vemo score : 0');
   await page.keyboard.press('Delete');
+  await waitFor('the pause', () => paused(page));
+
+  // Outside the dialogs the browser keeps the keys the program does not use.
+  await page.evaluate(() => {
+    window.vemoBrowserKeys = [];
+    window.addEventListener('keydown', (e) => { if (e.code !== 'AltLeft') vemoBrowserKeys.push([e.code, e.defaultPrevented]); });
+  });
+  for (const key of ['F6', 'F7', 'F11', 'F12', 'Alt+ArrowLeft', 'Alt+ArrowRight']) await page.keyboard.press(key);
+  assert.deepEqual(await page.evaluate(() => vemoBrowserKeys),
+                   ['F6', 'F7', 'F11', 'F12', 'ArrowLeft', 'ArrowRight'].map((code) => [code, false]));
 
   // In the field-size dialog the edit box keeps its editing keys; no option changes.
   const options = () => page.evaluate(() => ['N22', 'N9'].map((n) => vemoMenu.model.items[n].checked));
@@ -377,16 +387,5 @@ test('keys as on the desktop: shared mnemonics, editing keys in a dialog, the br
   await page.keyboard.press('Control+v');
   assert.equal(await edit.inputValue(), '1313', 'Ctrl+C and Ctrl+V copied it');
   assert.deepEqual(await options(), before, 'no shortcut of the program ran');
-  await page.locator('.window[data-kind=fieldSize] .closebox').click();
-  await edit.waitFor({ state: 'detached' });
-
-  // Outside the dialogs the browser keeps the keys the program does not use.
-  await page.evaluate(() => {
-    window.vemoBrowserKeys = [];
-    window.addEventListener('keydown', (e) => { if (e.code !== 'AltLeft') vemoBrowserKeys.push([e.code, e.defaultPrevented]); });
-  });
-  for (const key of ['F6', 'F7', 'F11', 'F12', 'Alt+ArrowLeft', 'Alt+ArrowRight']) await page.keyboard.press(key);
-  assert.deepEqual(await page.evaluate(() => vemoBrowserKeys),
-                   ['F6', 'F7', 'F11', 'F12', 'ArrowLeft', 'ArrowRight'].map((code) => [code, false]));
   await page.context().close();
 });

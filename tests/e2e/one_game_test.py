@@ -70,16 +70,26 @@ def fresh_folder(program):
     return work
 
 
-def test_same_folder(program):
-    """Two starts in one folder: one window, the second start gone at once,
-    the records file untouched; the first game then writes what it played."""
+def game_in_fresh_folder(program):
+    """A game past its start-up in a folder of its own with a records file:
+    the session, the folder, the records file's path and its state then."""
     work = fresh_folder(program)
     path = os.path.join(work, "data")
     s = Session(program, workdir=work)
     try:
         s.start()
         time.sleep(1.5)
-        before = snapshot(path)
+        return s, work, path, snapshot(path)
+    except BaseException:
+        s.stop()
+        raise
+
+
+def test_same_folder(program):
+    """Two starts in one folder: one window, the second start gone at once,
+    the records file untouched; the first game then writes what it played."""
+    s, work, path, before = game_in_fresh_folder(program)
+    try:
         hand_over(s, work, s.window, "second.log")
         check(main_windows(s) == [s.window], f"one game window on the screen ({len(main_windows(s))})")
         check(s.message_box() is None, "no message box")
@@ -134,13 +144,8 @@ def test_killed(program):
 def test_stopped(program):
     """A running game that cannot answer (stopped): the second start says so in
     a message box, ends after OK, and never touches the records file."""
-    work = fresh_folder(program)
-    path = os.path.join(work, "data")
-    s = Session(program, workdir=work)
+    s, work, path, before = game_in_fresh_folder(program)
     try:
-        s.start()
-        time.sleep(1.5)
-        before = snapshot(path)
         s.vemo.send_signal(signal.SIGSTOP)
         started = time.monotonic()
         second = launch(s, work, "second.log")

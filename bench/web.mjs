@@ -2,7 +2,8 @@
 //   node bench/web.mjs [runs]      after bash tools/web.sh --build (npm ci in tests/web first)
 // - the bytes of a first visit: every file the page loads, each at its gzip -9 size;
 // - navigation to the title layer on the canvas, and to the first frame that
-//   shows it (medians of `runs` first visits and as many returns);
+//   shows it (medians of `runs` first visits and as many returns), each beside
+//   the floor page's (bench/floor/page), loads alternated, and their ratios;
 // - an Up press to the canvas pixels it changes, and the fall period at speed 5;
 // - the page's main-thread CPU idle at the ready screen and during a game at speed 5;
 // - what keeping the records takes when the page is hidden or closed: a full
@@ -83,29 +84,46 @@ try {
   // Navigation to the title layer: the first canvas update, from the
   // navigation's start. A first visit, in a fresh profile, and then a return
   // to the page (the records kept, nothing else cached: the server sends no
-  // validators).
-  const firstVisits = [], returns = [];
+  // validators). The floor page (bench/floor/page), served the same way, is
+  // loaded in turn with the game's, so both see the same machine.
+  const floorServer = spawn(process.execPath, [new URL('../tools/serve.mjs', import.meta.url).pathname,
+                                               new URL('floor/page', import.meta.url).pathname, '0'],
+                            { stdio: ['ignore', 'pipe', 'inherit'] });
+  const floorUrl = String((await once(floorServer.stdout, 'data'))[0]).match(/http:\S+/)[0];
+  const loads = { vemo: { url: browser.url, first: [], back: [] }, floor: { url: floorUrl, first: [], back: [] } };
   const titleTimes = (p) => p.evaluate(() => new Promise((resolve) => {
     const check = () => (window.benchFirstFrame ? resolve([benchPuts[0], benchFirstFrame]) : setTimeout(check, 5));
     check();
   }));
   for (let i = 0; i < runs; i++) {
-    const context = await browser.browser.newContext();
-    await context.addInitScript(probe);
-    const p = await context.newPage();
-    await p.goto(browser.url);
-    firstVisits.push(await titleTimes(p));
-    await p.goto('about:blank');
-    await p.goto(browser.url);
-    returns.push(await titleTimes(p));
-    await context.close();
-  }
-  for (const [loads, visit] of [[firstVisits, 'first visit'], [returns, 'return']]) {
-    for (const [i, what] of [[0, 'the title layer on the canvas'], [1, 'the first frame showing it']]) {
-      const times = loads.map((load) => load[i]);
-      console.log(`Navigation to ${what}, ${visit}: median ${fmt(median(times))} ms, ` +
-                  `min ${fmt(Math.min(...times))}, max ${fmt(Math.max(...times))} (${runs} loads)`);
+    for (const which of i % 2 ? ['floor', 'vemo'] : ['vemo', 'floor']) {
+      const context = await browser.browser.newContext();
+      await context.addInitScript(probe);
+      const p = await context.newPage();
+      await p.goto(loads[which].url);
+      loads[which].first.push(await titleTimes(p));
+      await p.goto('about:blank');
+      await p.goto(loads[which].url);
+      loads[which].back.push(await titleTimes(p));
+      await context.close();
     }
+  }
+  floorServer.kill();
+  const medians = {};
+  for (const [which, name] of [['vemo', 'the title layer'], ['floor', 'the floor page\'s canvas']]) {
+    for (const visit of ['first', 'back']) {
+      for (const [i, what] of [[0, 'on the canvas'], [1, 'in the first frame showing it']]) {
+        const times = loads[which][visit].map((load) => load[i]);
+        medians[`${which}.${visit}.${i}`] = median(times);
+        console.log(`Navigation to ${name} ${what}, ${visit === 'first' ? 'first visit' : 'return'}: ` +
+                    `median ${fmt(median(times))} ms, min ${fmt(Math.min(...times))}, max ${fmt(Math.max(...times))} (${runs} loads)`);
+      }
+    }
+  }
+  for (const visit of ['first', 'back']) {
+    const ratio = (i) => (medians[`vemo.${visit}.${i}`] / medians[`floor.${visit}.${i}`]).toFixed(2);
+    console.log(`${visit === 'first' ? 'First visit' : 'Return'} against the floor page: ${ratio(0)}x to the canvas, ` +
+                `${ratio(1)}x to the first frame`);
   }
 
   // A game at speed 5: CPU idle first, then Up presses, then the fall period.

@@ -3,7 +3,7 @@
 // front ends differ only in how they show it: while a handler runs, the
 // model's Edit1 holds the text of the window's edit box; the handler runs
 // through the main window's event entry; afterwards the box shows the
-// model's text, and the desktop closes the window if the model asked to.
+// model's text if the handler changed it, and the desktop closes the window if the model asked to.
 
 #include <functional>
 #include <string>

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
+#include "shell/dialog_steps.h"
 #include "support/game_fixture.h"
 
 namespace vemo::testing {
@@ -85,6 +89,23 @@ TEST_F(RecordsDialogsTest, TheNameDialogClosesOnEnterOnlyAndTakesTheTextExactly)
   EXPECT_EQ(form->PlayerName, "  Маша  ");
   EXPECT_TRUE(timers().enabled(TimerId::Timer2)) << "the main window was redrawn at once";
   EXPECT_FALSE(timers().enabled(TimerId::Up));
+}
+
+// A window's edit box is told the model's text only when a handler changed
+// it: the box may have taken the key itself since (a page's does).
+TEST_F(RecordsDialogsTest, TheEditBoxIsSetOnlyWhenAHandlerChangesTheText) {
+  TForm3& dialog = form->Form3;
+  std::string box = "Маш";
+  std::vector<std::string> set;
+  DialogWindowSide side;
+  side.editText = [&box] { return box; };
+  side.setEditText = [&](const std::string& text) { set.push_back(text); box = text; };
+  EXPECT_FALSE(RunDialogHandler(*form, dialog, side, [&] { dialog.KeyDown(vk::kShift); }));
+  EXPECT_TRUE(set.empty());
+  EXPECT_EQ(dialog.Edit1, "Маш");
+  box = "old";
+  RunDialogHandler(*form, dialog, side, [&] { dialog.FormShow(); });
+  EXPECT_EQ(set, std::vector<std::string>{""}) << "the shown dialog starts empty";
 }
 
 }  // namespace

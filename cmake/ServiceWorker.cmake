@@ -1,6 +1,7 @@
 # Writes the page's service worker: web/sw.js with the list of the page's
 # files (every file of the site but the worker itself) and their SHA-256 sums
-# put in place of its empty list, and a version made from that list:
+# put in place of its empty list, and a version made from that list and the
+# worker's own code (a changed worker keeps its files apart too):
 #   cmake -DSITE=<site> -DWORKER=<web/sw.js> -P ServiceWorker.cmake
 # The worker is rewritten only when it changes: the browser takes a changed
 # worker for a new build.
@@ -15,10 +16,10 @@ foreach(name IN LISTS names)
   string(APPEND listing "${name} ${sum}\n")
 endforeach()
 string(SUBSTRING "${files}" 1 -1 files)
-string(SHA256 version "${listing}")
+file(READ ${WORKER} worker)
+string(SHA256 version "${listing}${worker}")
 string(SUBSTRING ${version} 0 16 version)
 
-file(READ ${WORKER} worker)
 set(empty [[/* the page's files */ { version: '', files: {} }]])
 string(FIND "${worker}" "${empty}" first)
 string(FIND "${worker}" "${empty}" last REVERSE)

@@ -58,9 +58,11 @@ export function recordsTransfer({ send, kept, keepCurrent, keepFresh }) {
   load.addEventListener('click', () => { load.blur(); picker.click(); });
 
   return {
-    // Whether the program runs in this tab.
+    // Whether the program runs in this tab. A file picked for a program that
+    // has ended since (a close, a hand-over) is not the next one's.
     setRunning(running) {
       save.disabled = load.disabled = !running;
+      offered = null;
     },
     // What the program calls: the picked file's length (-1: it could not be
     // read), then its bytes.

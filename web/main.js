@@ -137,9 +137,11 @@ const transfer = recordsTransfer({
 const elsewhere = document.getElementById('elsewhere');
 const game = oneGamePerAddress({
   notice(shown) {
-    // What the storage held at the page's start is old news by the tab's turn.
-    if (shown) early = null;
-    if (shown) transfer.setRunning(false);
+    if (shown) {
+      // What the storage held at the page's start is old news by the tab's turn.
+      early = null;
+      transfer.setRunning(false);
+    }
     elsewhere.hidden = !shown;
     document.body.classList.toggle('elsewhere', shown);
   },

@@ -73,6 +73,20 @@ test('the desktop\'s records file, loaded during a game, becomes the kept file; 
   await page.context().close();
 });
 
+test('saved before anything is kept, the file is a new player\'s, and kept from then on', async () => {
+  const page = await browser.page();
+  // On the title layer, before the program has read (or kept) any file.
+  await page.locator('#page-commands button:not([disabled])').first().waitFor();
+  assert.equal(await kept(page), null);
+  const [download] = await Promise.all([page.waitForEvent('download'), page.click('#page-commands >> text=Скачать рекорды')]);
+  const saved = fs.readFileSync(await download.path());
+  const lines = saved.toString('latin1').split('\r\n');
+  assert.deepEqual(lines.slice(11, 13), ['1110111', '15'], 'the options of a new window, the default side');
+  assert.deepEqual(lines.slice(15, 25), Array(10).fill('0000'), 'the built-in table');
+  assert.ok(saved.equals(Buffer.from(await kept(page), 'latin1')));
+  await page.context().close();
+});
+
 test('a file that does not load is told with the program\'s message, and the kept file and table stay', async () => {
   const page = await browser.page('', golden.toString('latin1'));
   await readyScreen(page);

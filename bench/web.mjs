@@ -1,6 +1,9 @@
 // Measurements of the page in headless Chromium (figures in the README):
 //   node bench/web.mjs [runs]      after bash tools/web.sh --build (npm ci in tests/web first)
-// - the bytes of a first visit: every file the page loads, each at its gzip -9 size;
+// - the bytes of a first visit: every file the page loads, and every further
+//   file its service worker keeps for offline play (and the worker itself),
+//   each once, at its gzip -9 size (the worker's check of a file the page
+//   already has is answered by its tag alone);
 // - navigation to the title layer on the canvas, and to the first frame that
 //   shows it (medians of `runs` first visits and as many returns), each beside
 //   the floor page's (bench/floor/page), loads alternated, and their ratios;
@@ -8,6 +11,8 @@
 // - the page's main-thread CPU idle at the ready screen and during a game at speed 5;
 // - what keeping the records takes when the page is hidden or closed: a full
 //   table, and a file of the 1 MiB limit.
+import fs from 'node:fs';
+import path from 'node:path';
 import zlib from 'node:zlib';
 import { spawn } from 'node:child_process';
 import { once } from 'node:events';
@@ -67,25 +72,41 @@ const server = spawn(process.execPath, [new URL('../tools/serve.mjs', import.met
 const [address] = await once(server.stdout, 'data');
 const browser = await start(String(address).match(/http:\S+/)[0]);
 try {
-  // First visit: what is fetched, compressed as a server would.
-  const page = await browser.page();
+  // First visit: what is fetched, compressed as a server would (the page's
+  // address is its index.html).
+  const page = await (await browser.context()).newPage();
   const sizes = new Map();
   page.on('response', async (response) => {
-    try { sizes.set(new URL(response.url()).pathname, zlib.gzipSync(await response.body(), { level: 9 }).length); } catch {}
+    const file = new URL(response.url()).pathname.replace(/\/$/, '/index.html');
+    try { sizes.set(file, zlib.gzipSync(await response.body(), { level: 9 }).length); } catch {}
   });
-  await page.reload();
+  await page.goto(browser.url);
   await page.waitForTimeout(1500);
+  const pageTotal = [...sizes.values()].reduce((a, b) => a + b, 0);
+  // What the worker fetched is not among the page's responses: its files, as
+  // its cache holds them, and its own script.
+  const kept = await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    const names = await caches.keys();
+    const cache = await caches.open(names[0]);
+    return (await cache.keys()).map((request) => new URL(request.url).pathname);
+  });
+  for (const file of [...kept, '/sw.js']) {
+    if (!sizes.has(file)) sizes.set(file, zlib.gzipSync(fs.readFileSync(path.join(site, file)), { level: 9 }).length);
+  }
   let total = 0;
   console.log('First visit, gzip -9 bytes:');
   for (const [file, size] of [...sizes].sort()) { console.log(`  ${file.padEnd(40)} ${size}`); total += size; }
-  console.log(`  total ${total} bytes (${(total / 1024).toFixed(0)} KiB)`);
+  console.log(`  the page's own files: ${pageTotal} bytes (${(pageTotal / 1024).toFixed(0)} KiB)`);
+  console.log(`  total with the service worker's: ${total} bytes (${(total / 1024).toFixed(0)} KiB)`);
   await page.context().close();
 
   // Navigation to the title layer: the first canvas update, from the
   // navigation's start. A first visit, in a fresh profile, and then a return
-  // to the page (the records kept, nothing else cached: the server sends no
-  // validators). The floor page (bench/floor/page), served the same way, is
-  // loaded in turn with the game's, so both see the same machine.
+  // to the page (the records kept; the files come from the service worker
+  // once it has kept them, else from the server, revalidated by their tags).
+  // The floor page (bench/floor/page), served the same way, is loaded in turn
+  // with the game's, so both see the same machine.
   const floorServer = spawn(process.execPath, [new URL('../tools/serve.mjs', import.meta.url).pathname,
                                                new URL('floor/page', import.meta.url).pathname, '0'],
                             { stdio: ['ignore', 'pipe', 'inherit'] });

@@ -1,5 +1,6 @@
 #pragma once
-// The program picture as an application icon of any square size.
+// The program picture as an application icon of any square size (the
+// scaling rule: render/icon_pixels.h).
 
 #include <QImage>
 
@@ -7,10 +8,6 @@
 
 namespace vemo::packaging {
 
-// Nearest-neighbour scaling, never smoothed: a size of at least the picture's
-// takes the largest whole factor that fits, centred on a transparent square
-// (60 x 60 gives 256 x 256 as 4 x 4 blocks inside an 8-pixel border); a
-// smaller size samples the picture at the centres of its pixels.
 QImage IconImage(const Picture& picture, int size);
 
 }  // namespace vemo::packaging

@@ -6,6 +6,8 @@ import { virtualKey } from './keys.js';
 import { MenuBar } from './menu.js';
 import * as dialogs from './dialogs.js';
 import { oneGamePerAddress } from './one_game.js';
+import { recordsTransfer } from './records_transfer.js';
+import { keepForOffline } from './offline.js';
 
 const recordsKey = 'vemo.data';
 const canvas = document.getElementById('screen');
@@ -123,12 +125,23 @@ function keepNow() {
   if (!(Module._vemo_keep_records?.() ?? 1)) keepFailed = true;
 }
 
+// --- The records file to and from other places: commands below the window ---
+const transfer = recordsTransfer({
+  send,
+  kept: readKept,
+  keepCurrent: () => Module._vemo_keep_records() !== 0,
+  keepFresh: () => Module._vemo_keep_fresh_records() !== 0,
+});
+
 // --- One game for the address: the other tabs wait with a notice ---
 const elsewhere = document.getElementById('elsewhere');
 const game = oneGamePerAddress({
   notice(shown) {
-    // What the storage held at the page's start is old news by the tab's turn.
-    if (shown) early = null;
+    if (shown) {
+      // What the storage held at the page's start is old news by the tab's turn.
+      early = null;
+      transfer.setRunning(false);
+    }
     elsewhere.hidden = !shown;
     document.body.classList.toggle('elsewhere', shown);
   },
@@ -167,6 +180,8 @@ const vemoPage = {
   loadRecords,
   copyRecords,
   storeRecords,
+  offeredRecords: transfer.offeredRecords,
+  copyOfferedRecords: transfer.copyOfferedRecords,
   // A fresh start after a close: nothing queued for the old program reaches
   // the new one, and nothing of its windows stays.
   startAfresh() {
@@ -178,10 +193,15 @@ const vemoPage = {
   // Waits until this tab may run the program; what the player did while the
   // tab waited is not the program's.
   async turn() {
+    keepForOffline();
     await game.turn();
     queue.length = 0;
+    transfer.setRunning(true);
   },
-  ended() { canvas.classList.add('ended'); },
+  ended() {
+    canvas.classList.add('ended');
+    transfer.setRunning(false);
+  },
 };
 
 // --- Keys ---

@@ -3,6 +3,7 @@
 
 #include <random>
 
+#include "records/records_check.h"
 #include "records/records_file.h"
 #include "shell/form1.h"
 
@@ -32,6 +33,17 @@ std::optional<std::string> TForm1::RecordsFileBytes() const {
   LineImage image = FileImage;
   BuildFileImage(image, [&](int n) { return DrawBelow(generator, n); });
   return JoinLines(image);
+}
+
+bool RecordsFileLoads(Desktop& desktop, std::string_view bytes) {
+  bool loads = false;
+  EnterHandler(desktop, [&] {
+    const LineImage image = SplitLines(bytes);
+    static_cast<void>(ReadFieldSize(image));
+    loads = ReadRecords(image).has_value();
+    if (!loads) desktop.messageBox(MessageKind::Warning, kCheatWarning);
+  });
+  return loads;
 }
 
 // Each step that succeeds stays applied when a later one fails.

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "records/fresh_file.h"
 #include "shell/form1.h"
 #include "shell/product.h"
 #include "web/page.h"
@@ -27,6 +28,12 @@ extern "C" EMSCRIPTEN_KEEPALIVE int vemo_keep_records() {
   if (!current) return 1;
   const std::optional<std::string> bytes = current->RecordsFileBytes();
   return !bytes || vemo::web::page::StoreRecords(*bytes) ? 1 : 0;
+}
+
+// Keeps a new player's records file, where the page keeps none yet: the file
+// the program reads then. False when the browser refused it.
+extern "C" EMSCRIPTEN_KEEPALIVE int vemo_keep_fresh_records() {
+  return vemo::web::page::StoreRecords(vemo::FreshRecordsFile()) ? 1 : 0;
 }
 
 int main() {

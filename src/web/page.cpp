@@ -49,6 +49,8 @@ EM_JS(void, vemo_show_message, (const char* json), {
 // cannot be read; the bytes themselves follow through vemo_copy_records.
 EM_JS(double, vemo_load_records, (), { return Module.vemoPage.loadRecords(); });
 EM_JS(void, vemo_copy_records, (std::uint8_t* bytes), { Module.vemoPage.copyRecords(HEAPU8, bytes); });
+EM_JS(double, vemo_offered_records, (), { return Module.vemoPage.offeredRecords(); });
+EM_JS(void, vemo_copy_offered_records, (std::uint8_t* bytes), { Module.vemoPage.copyOfferedRecords(HEAPU8, bytes); });
 EM_JS(int, vemo_store_records, (const std::uint8_t* bytes, int size), {
   return Module.vemoPage.storeRecords(HEAPU8.subarray(bytes, bytes + size)) ? 1 : 0;
 });
@@ -116,14 +118,26 @@ void SetEditText(const std::string& text) { vemo_set_edit_text(text.c_str()); }
 void HideDialog() { vemo_hide_dialog(); }
 void ShowMessage(const std::string& json) { vemo_show_message(json.c_str()); }
 
+namespace {
+// A file the page holds, `length` bytes long (negative: it could not be
+// read), copied in by `copy`. Past the records file's limit it cannot be
+// opened, as on the desktop.
+template <typename Copy>
+std::string CopyIn(double length, Copy copy) {
+  if (length < 0 || length > static_cast<double>(kMaxRecordsFileSize)) throw PlatformError::cannotOpen(kRecordsFileName);
+  std::string bytes(static_cast<std::size_t>(length), '\0');
+  copy(reinterpret_cast<std::uint8_t*>(bytes.data()));
+  return bytes;
+}
+}  // namespace
+
 std::optional<std::string> LoadRecords() {
   const double length = vemo_load_records();
   if (length == -1) return std::nullopt;
-  if (length < 0 || length > static_cast<double>(kMaxRecordsFileSize)) throw PlatformError::cannotOpen(kRecordsFileName);
-  std::string bytes(static_cast<std::size_t>(length), '\0');
-  vemo_copy_records(reinterpret_cast<std::uint8_t*>(bytes.data()));
-  return bytes;
+  return CopyIn(length, vemo_copy_records);
 }
+
+std::string OfferedRecords() { return CopyIn(vemo_offered_records(), vemo_copy_offered_records); }
 
 bool StoreRecords(std::string_view bytes) {
   return vemo_store_records(reinterpret_cast<const std::uint8_t*>(bytes.data()), static_cast<int>(bytes.size())) != 0;

@@ -30,6 +30,7 @@ enum class EventType {
   KeysLost = 12,     // the menu bar took the keyboard
   KeepFailed = 13,   // the records could not be kept while the page was hidden
   HandOver = 14,     // another tab takes the game: stop at once, the records are kept
+  RecordsOffered = 15,  // the player picked a records file to load (OfferedRecords)
 };
 
 struct Event {
@@ -68,6 +69,9 @@ void ShowMessage(const std::string& json);
 // first visit; throws PlatformError::cannotOpen when the browser's storage
 // cannot be read or holds more than a records file can be.
 std::optional<std::string> LoadRecords();
+// The records file the player picked to load; throws PlatformError::cannotOpen
+// when the page could not read it or it is larger than a records file can be.
+std::string OfferedRecords();
 // Keeps the bytes as the records file; false when the browser refused them.
 bool StoreRecords(std::string_view bytes);
 // Waits until this page may run the program: one game runs per browser

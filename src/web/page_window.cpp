@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "records/records_check.h"
 #include "records/records_file.h"
 #include "shell/event_entry.h"
 #include "web/page_json.h"
@@ -41,6 +42,7 @@ PageWindow::End PageWindow::run() {
   }
   form_.Menu().setChangeListener({});
   if (closed_) return End::Closed;
+  if (replaced_) return End::Replaced;
   return handedOver_ ? End::HandedOver : End::Quit;
 }
 
@@ -70,8 +72,28 @@ bool PageWindow::handlePageEvent(const page::Event& event) {
       handedOver_ = true;
       quit_ = true;
       return true;
+    case page::EventType::RecordsOffered: loadOfferedRecords(); return true;
     default: return false;
   }
+}
+
+// A records file the player picked, read as the start-up reads one, with a
+// running game paused first. One that loads becomes the kept file, and every
+// loop ends without a closing step (which would write the old table over it):
+// the program starts afresh with it. One that does not is told as the program
+// tells it, and the kept file stays as it was.
+void PageWindow::loadOfferedRecords() {
+  form_.OnPlayerLeft();
+  present();
+  std::string bytes;
+  if (!EnterHandler(form_.Host(), [&bytes] { bytes = page::OfferedRecords(); })) return;
+  if (!RecordsFileLoads(form_.Host(), bytes)) return;
+  if (!page::StoreRecords(bytes)) {
+    ShowPlatformError(form_.Host(), PlatformError::cannotCreate(kRecordsFileName));
+    return;
+  }
+  replaced_ = true;
+  quit_ = true;
 }
 
 void PageWindow::handleMainEvent(const page::Event& event) {

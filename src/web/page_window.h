@@ -24,6 +24,7 @@ class PageWindow {
   enum class End {
     Closed,      // the window closed: the program starts afresh
     HandedOver,  // another tab took the game
+    Replaced,    // the player loaded another records file: the program starts afresh with it
     Quit,        // the program ended without closing (the display check)
   };
   // Shows the window and runs it until it ends.
@@ -51,6 +52,7 @@ class PageWindow {
   void close();
   // The page's own events, which every loop handles; false for any other.
   bool handlePageEvent(const page::Event& event);
+  void loadOfferedRecords();
 
   TForm1& form_;
   TitleClicks clicks_;
@@ -58,6 +60,7 @@ class PageWindow {
   bool closed_ = false;
   bool quit_ = false;
   bool handedOver_ = false;
+  bool replaced_ = false;
 };
 
 }  // namespace vemo::web

@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "records/data_file.h"
+#include "records/records_check.h"
 #include "records/records_file.h"
 #include "support/game_fixture.h"
 #include "support/golden_records.h"
@@ -215,6 +216,33 @@ TEST_F(RecordsLoadFailureTest, APipeADeviceOrAHugeFileIsRefusedAtOnce) {
   padded.set(36, std::string(1024 * 1024, 'x'));
   writeLines(padded);
   expectRefused("a 2 MiB file");
+}
+
+// A file checked before it replaces the kept one (the page's «Загрузить
+// рекорды»): the same verdict and message as a start-up's reading, and the
+// running program, its file included, stays as it was.
+TEST_F(RecordsLoadFailureTest, AFileOfferedToReplaceTheRecordsIsJudgedAsLoadingWouldJudgeIt) {
+  const std::string before = fileBytes();
+  EXPECT_TRUE(RecordsFileLoads(desktop, GoldenRecordsFile()));
+  EXPECT_TRUE(desktop.messages.empty());
+
+  std::string changed = GoldenRecordsFile();
+  changed[changed.find("9849")] = '8';  // row 1's plain score no longer matches its run
+  EXPECT_FALSE(RecordsFileLoads(desktop, changed));
+  ASSERT_EQ(desktop.messages.size(), 1u);
+  EXPECT_EQ(desktop.messages[0].kind, MessageKind::Warning);
+  EXPECT_EQ(desktop.messages[0].text, kCheatWarning);
+
+  desktop.messages.clear();
+  LineImage image = SplitLines(GoldenRecordsFile());
+  image.set(12, "x7");
+  EXPECT_FALSE(RecordsFileLoads(desktop, JoinLines(image)));
+  expectError("'x7' is not a valid integer value.");
+
+  expectTableAndCursorUntouched();
+  EXPECT_EQ(state().FieldSize, 7);
+  EXPECT_EQ(options(), "1111111");
+  EXPECT_EQ(fileBytes(), before) << "nothing written";
 }
 
 }  // namespace

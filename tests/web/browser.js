@@ -9,16 +9,24 @@ import { serve } from '../../tools/serve.mjs';
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 export const site = process.env.VEMO_SITE ?? path.join(root, 'build-web/site');
 
+const launchOptions = {
+  executablePath: process.env.VEMO_CHROMIUM ?? '/usr/bin/chromium',
+  headless: true,
+  args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
+         '--disable-sync', '--no-first-run', '--disable-quic'],
+};
+
+// A browser with a profile in `dir`, as a player's is: not the private one
+// of browser.newContext(), which Chromium never lets install a page.
+export function persistentContext(dir, options = {}) {
+  return chromium.launchPersistentContext(dir, { ...launchOptions, viewport: { width: 800, height: 620 }, ...options });
+}
+
 // `url`: a page served elsewhere (the benchmark's own server process);
 // without it, a server in this process serves the built page.
 export async function start(url = null) {
   const server = url ? null : await serve(site);
-  const browser = await chromium.launch({
-    executablePath: process.env.VEMO_CHROMIUM ?? '/usr/bin/chromium',
-    headless: true,
-    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking', '--disable-component-update',
-           '--disable-sync', '--no-first-run', '--disable-quic'],
-  });
+  const browser = await chromium.launch(launchOptions);
   url ??= `http://127.0.0.1:${server.address().port}/`;
   const open = async (made, query) => {
     const page = await made.newPage();

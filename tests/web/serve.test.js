@@ -38,3 +38,26 @@ test('a path with a bad percent escape gets 400 and the server keeps serving', a
   // A name that decodes well but names nothing is still a missing file.
   assert.equal((await get(base, '/%41bsent.html')).status, 404);
 });
+
+test('a file is tagged by its content: asked again with its tag, unchanged it is 304, changed it comes whole', async (t) => {
+  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vemo-serve-'));
+  fs.writeFileSync(path.join(dir, 'vemo.js'), 'one');
+  const server = spawn(process.execPath, [serveScript, dir, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
+  t.after(() => { server.kill(); fs.rmSync(dir, { recursive: true }); });
+  const [line] = await once(server.stdout, 'data');
+  const base = line.toString().match(/http:\/\/127\.0\.0\.1:\d+/)[0];
+  const ask = (tag) => new Promise((resolve, reject) => {
+    http.get(base + '/vemo.js', { headers: tag ? { 'If-None-Match': tag } : {} }, (response) => {
+      let body = '';
+      response.on('data', (chunk) => { body += chunk; });
+      response.on('end', () => resolve({ status: response.statusCode, tag: response.headers.etag, body }));
+    }).on('error', reject);
+  });
+  const first = await ask();
+  assert.equal(first.status, 200);
+  assert.deepEqual(await ask(first.tag), { status: 304, tag: first.tag, body: '' });
+  fs.writeFileSync(path.join(dir, 'vemo.js'), 'two');
+  const changed = await ask(first.tag);
+  assert.deepEqual([changed.status, changed.body], [200, 'two']);
+  assert.notEqual(changed.tag, first.tag);
+});

@@ -1,11 +1,14 @@
 # Puts the page's style sheet and script inside its index.html, so that both
 # arrive with the page and the program's start waits for no further request:
-#   cmake -DHTML=<index.html> -DSTYLE=<css> -DSCRIPT=<js> -DOUT=<file> -P InlinePage.cmake
+#   cmake -DHTML=<index.html> -DSTYLE=<css> -DSCRIPT=<js> -DPRODUCT=<file> -DOUT=<file> -P InlinePage.cmake
+# PRODUCT holds the product name, which takes the place of each @PRODUCT@.
 # SCRIPT is esbuild's bundle of main.js and its imports, a classic script: it
 # must run before vemo.js, which a deferred module script would not.
 file(READ ${HTML} html)
 file(READ ${STYLE} style)
 file(READ ${SCRIPT} script)
+file(READ ${PRODUCT} product)
+string(REPLACE [[@PRODUCT@]] "${product}" html "${html}")
 foreach(text IN ITEMS "${style}" "${script}")
   string(TOLOWER "${text}" lower)
   if(lower MATCHES "</(script|style)")

@@ -6,6 +6,10 @@
 
 import { cssFont } from './text.js';
 import { virtualKey } from './keys.js';
+import * as Event from 'vemo-boundary/event.js';
+// The descriptions' field names and the names of kinds and styles they hold.
+import * as F from 'vemo-boundary/field.js';
+import * as V from 'vemo-boundary/value.js';
 
 const stack = [];  // open windows, the topmost last
 
@@ -67,43 +71,50 @@ function centreAll() {
 window.addEventListener('resize', centreAll);
 window.addEventListener('scroll', centreAll);
 
+// `item`: a box of a description: x, y, width and height.
 function place(element, item) {
-  element.style.left = `${item.x}px`;
-  element.style.top = `${item.y}px`;
-  if (item.width) element.style.width = `${item.width}px`;
-  if (item.height) element.style.height = `${item.height}px`;
+  element.style.left = `${item[F.x]}px`;
+  element.style.top = `${item[F.y]}px`;
+  if (item[F.width]) element.style.width = `${item[F.width]}px`;
+  if (item[F.height]) element.style.height = `${item[F.height]}px`;
 }
+
+// A box of the page's own, in the form of a description's.
+const box = (x, y, width, height) => ({ [F.x]: x, [F.y]: y, [F.width]: width, [F.height]: height });
+
+const fontOf = (font) => cssFont(font[F.family], font[F.px], font[F.bold]);
 
 function addLabel(client, label, windowWidth) {
   const el = document.createElement('div');
   el.className = 'label';
-  el.dataset.name = label.name;
-  el.textContent = label.text;
-  el.style.font = cssFont(label.font.family, label.font.px, label.font.bold);
+  el.dataset.name = label[F.name];
+  el.textContent = label[F.text];
+  el.style.font = fontOf(label[F.font]);
   el.style.lineHeight = '';  // the style sheet's line pitch, not the shorthand's "normal"
-  el.style.top = `${label.y}px`;
-  if (label.height) el.style.height = `${label.height}px`;
-  if (label.wrap) {
+  el.style.top = `${label[F.y]}px`;
+  if (label[F.height]) el.style.height = `${label[F.height]}px`;
+  const x = label[F.x], width = label[F.width];
+  if (label[F.wrap]) {
     el.classList.add('wrap');
     place(el, label);
-  } else if (label.right) {
+  } else if (label[F.right]) {
     // The text ends at x + width; a wider text grows to the left.
-    el.style.right = `${windowWidth - label.x - label.width}px`;
-    el.style.minWidth = `${label.width}px`;
+    el.style.right = `${windowWidth - x - width}px`;
+    el.style.minWidth = `${width}px`;
     el.style.textAlign = 'right';
   } else {
-    el.style.left = `${label.x}px`;
-    if (label.clip) { el.style.width = `${label.width}px`; el.style.overflow = 'hidden'; }
-    else if (label.width) el.style.minWidth = `${label.width}px`;
+    el.style.left = `${x}px`;
+    if (label[F.clip]) { el.style.width = `${width}px`; el.style.overflow = 'hidden'; }
+    else if (width) el.style.minWidth = `${width}px`;
   }
   client.append(el);
 }
 
 function addBevel(client, bevel) {
   const el = document.createElement('div');
-  el.className = `bevel ${bevel.style}`;
-  el.dataset.name = bevel.name;
-  place(el, bevel.style === 'vline' ? { ...bevel, width: 2 } : bevel);
+  el.className = `bevel ${bevel[F.style]}`;
+  el.dataset.name = bevel[F.name];
+  place(el, bevel[F.style] === V.vline ? { ...bevel, [F.width]: 2 } : bevel);
   client.append(el);
 }
 
@@ -118,42 +129,42 @@ export function editingKey(event) {
 // presses of the window itself, the button, the close box.
 export function showDialog(kind, layout, pictures, send) {
   const text = () => edit?.value ?? '';
-  const { layer, win, client } = frame(layout.caption, () => send({ type: 9, text: text() }));
+  const { layer, win, client } = frame(layout[F.caption], () => send(Event.dialogClose(text())));
   win.dataset.kind = kind;
-  client.style.width = `${layout.width}px`;
-  client.style.height = `${layout.height}px`;
-  client.style.font = cssFont(layout.font.family, layout.font.px, layout.font.bold);
-  for (const bevel of layout.bevels ?? []) addBevel(client, bevel);
-  for (const picture of layout.pictures ?? []) {
+  client.style.width = `${layout[F.width]}px`;
+  client.style.height = `${layout[F.height]}px`;
+  client.style.font = fontOf(layout[F.font]);
+  for (const bevel of layout[F.bevels] ?? []) addBevel(client, bevel);
+  for (const picture of layout[F.pictures] ?? []) {
     const canvas = document.createElement('canvas');
     canvas.className = 'picture';
-    const source = pictures.get(picture.name);
+    const source = pictures.get(picture[F.name]);
     canvas.width = source.width;
     canvas.height = source.height;
     canvas.getContext('2d').putImageData(source, 0, 0);
     place(canvas, picture);
     client.append(canvas);
   }
-  for (const label of layout.labels ?? []) addLabel(client, label, layout.width);
+  for (const label of layout[F.labels] ?? []) addLabel(client, label, layout[F.width]);
   let edit = null;
-  for (const e of layout.edits ?? []) {
+  for (const e of layout[F.edits] ?? []) {
     edit = document.createElement('input');
     edit.className = 'edit';
-    edit.dataset.name = e.name;
-    edit.maxLength = e.maxLength;
+    edit.dataset.name = e[F.name];
+    edit.maxLength = e[F.maxLength];
     edit.spellcheck = false;
     edit.autocomplete = 'off';
     place(edit, e);
     client.append(edit);
   }
   let focus = edit;
-  for (const b of layout.buttons ?? []) {
+  for (const b of layout[F.buttons] ?? []) {
     const button = document.createElement('button');
-    button.className = 'button' + (b.isDefault ? ' default' : '');
-    button.dataset.name = b.name;
-    button.textContent = b.text;
+    button.className = 'button' + (b[F.isDefault] ? ' default' : '');
+    button.dataset.name = b[F.name];
+    button.textContent = b[F.text];
     place(button, b);
-    button.addEventListener('click', () => send({ type: 8, text: text() }));
+    button.addEventListener('click', () => send(Event.dialogButton(text())));
     client.append(button);
     focus ??= button;
   }
@@ -161,7 +172,7 @@ export function showDialog(kind, layout, pictures, send) {
   client.addEventListener('mousedown', (e) => {
     if (e.target.closest('input, button')) return;
     e.preventDefault();
-    send({ type: 7, text: text() });
+    send(Event.dialogMouse(text()));
   });
   layer.vemoKey = (event) => {
     // Enter and Escape do nothing of their own, nor Space on the button: the model decides.
@@ -172,7 +183,7 @@ export function showDialog(kind, layout, pictures, send) {
       event.preventDefault();
       event.target.value = '';
     }
-    send({ type: 6, a: virtualKey(event), text: text() });
+    send(Event.dialogKey(virtualKey(event), text()));
   };
   layer.vemoEdit = edit;
   (focus ?? win).focus();
@@ -196,11 +207,11 @@ export function hideDialog() {
 // The icons of the three kinds, drawn in the desktop's manner: a blue disc
 // with an "i", a yellow triangle with an "!", a red disc with a cross.
 const icons = {
-  information: '<circle cx="16" cy="16" r="15" fill="#2f6fc7" stroke="#1d4f94"/>' +
+  [V.information]: '<circle cx="16" cy="16" r="15" fill="#2f6fc7" stroke="#1d4f94"/>' +
     '<circle cx="16" cy="9" r="2.2" fill="#fff"/><rect x="14" y="13" width="4" height="12" rx="1" fill="#fff"/>',
-  warning: '<path d="M16 2 L31 29 H1 Z" fill="#f4c21b" stroke="#a07a00" stroke-linejoin="round"/>' +
+  [V.warning]: '<path d="M16 2 L31 29 H1 Z" fill="#f4c21b" stroke="#a07a00" stroke-linejoin="round"/>' +
     '<rect x="14.3" y="10" width="3.4" height="11" rx="1" fill="#000"/><circle cx="16" cy="25" r="1.9" fill="#000"/>',
-  error: '<circle cx="16" cy="16" r="15" fill="#e0242b" stroke="#9b1016"/>' +
+  [V.error]: '<circle cx="16" cy="16" r="15" fill="#e0242b" stroke="#9b1016"/>' +
     '<path d="M10 10 L22 22 M22 10 L10 22" stroke="#fff" stroke-width="3.4" stroke-linecap="round"/>',
 };
 
@@ -209,55 +220,56 @@ const icons = {
 // element, already in the page and in that font.
 function messageGeometry(text, m) {
   const screenWidth = window.screen?.availWidth || window.innerWidth;
-  const soft = Math.min(Math.trunc(screenWidth / 2), m.softLimitCap);
-  const hard = screenWidth <= m.smallScreen ? screenWidth : Math.min(screenWidth - m.hardLimitInset, m.hardLimitCap);
-  const aside = m.textX + m.margin;  // the client width that is not the text's
+  const soft = Math.min(Math.trunc(screenWidth / 2), m[F.softLimitCap]);
+  const hard = screenWidth <= m[F.smallScreen] ? screenWidth
+    : Math.min(screenWidth - m[F.hardLimitInset], m[F.hardLimitCap]);
+  const aside = m[F.textX] + m[F.margin];  // the client width that is not the text's
   const measured = (width) => {
     text.style.width = width;
     return text.getBoundingClientRect();
   };
-  let width = Math.max(aside + Math.ceil(measured('max-content').width), 2 * m.margin + m.buttonWidth);
+  let width = Math.max(aside + Math.ceil(measured('max-content').width), 2 * m[F.margin] + m[F.buttonWidth]);
   // Wrapped at blanks: as wide as the longest word needs, at least the soft
   // limit, at most the hard one, where a longer word is cut at the edge.
   if (width > soft) width = Math.min(hard, Math.max(soft, aside + Math.ceil(measured('min-content').width)));
   const textWidth = width - aside;
-  const lines = Math.max(1, Math.round(measured(`${textWidth}px`).height / m.lineHeight));
-  const textHeight = lines * m.lineHeight;
-  const buttonY = m.margin + Math.max(m.iconSize, textHeight + m.spacing) + m.spacing;
-  return { width, height: buttonY + m.buttonHeight + m.margin, textWidth, textHeight, buttonY };
+  const lines = Math.max(1, Math.round(measured(`${textWidth}px`).height / m[F.lineHeight]));
+  const textHeight = lines * m[F.lineHeight];
+  const buttonY = m[F.margin] + Math.max(m[F.iconSize], textHeight + m[F.spacing]) + m[F.spacing];
+  return { width, height: buttonY + m[F.buttonHeight] + m[F.margin], textWidth, textHeight, buttonY };
 }
 
 function layOutMessage(client, text, ok, m) {
   const g = messageGeometry(text, m);
-  place(client, { x: 0, y: 0, width: g.width, height: g.height });
-  place(text, { x: m.textX, y: m.margin, width: g.textWidth, height: g.textHeight });
-  place(ok, { x: g.width - m.margin - m.buttonWidth, y: g.buttonY, width: m.buttonWidth, height: m.buttonHeight });
+  place(client, box(0, 0, g.width, g.height));
+  place(text, box(m[F.textX], m[F.margin], g.textWidth, g.textHeight));
+  place(ok, box(g.width - m[F.margin] - m[F.buttonWidth], g.buttonY, m[F.buttonWidth], m[F.buttonHeight]));
 }
 
 // `message`: the kind, the text and the layout rules of the box.
 export function showMessage(message, send) {
-  const { kind, layout: m } = message;
+  const kind = message[F.kind], m = message[F.layout];
   let closed = false;
   const close = () => {
     if (closed) return;
     closed = true;
     removeWindow(layer);
-    send({ type: 10 });
+    send(Event.messageClosed());
   };
-  const { layer, win, client } = frame(message.caption, close);
+  const { layer, win, client } = frame(message[F.caption], close);
   win.classList.add('message');
   win.dataset.kind = kind;
   const icon = document.createElementNS('http://www.w3.org/2000/svg', 'svg');
   icon.classList.add('icon');
   icon.setAttribute('viewBox', '0 0 32 32');
   icon.innerHTML = icons[kind];
-  place(icon, { x: m.margin, y: m.margin, width: m.iconSize, height: m.iconSize });
+  place(icon, box(m[F.margin], m[F.margin], m[F.iconSize], m[F.iconSize]));
   const text = document.createElement('div');
   text.className = 'text';
-  text.textContent = message.text;
-  const font = `${m.font.bold ? 'bold ' : ''}${m.font.px}px "${m.font.family}"`;
+  text.textContent = message[F.text];
+  const font = `${m[F.font][F.bold] ? 'bold ' : ''}${m[F.font][F.px]}px "${m[F.font][F.family]}"`;
   text.style.font = font;
-  text.style.lineHeight = `${m.lineHeight}px`;
+  text.style.lineHeight = `${m[F.lineHeight]}px`;
   const ok = document.createElement('button');
   ok.className = 'button default';
   ok.textContent = 'OK';
@@ -271,7 +283,7 @@ export function showMessage(message, send) {
   };
   layOut();
   // Measured again once the font is there, should it still have been loading.
-  if (!document.fonts.check(font, message.text)) document.fonts.load(font, message.text).then(layOut);
+  if (!document.fonts.check(font, message[F.text])) document.fonts.load(font, message[F.text]).then(layOut);
   layer.vemoKey = (event) => {
     if (['Enter', 'NumpadEnter', 'Escape', 'Space'].includes(event.code)) {
       event.preventDefault();

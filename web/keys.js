@@ -2,6 +2,8 @@
 // the physical key (event.code), so the keyboard layout does not matter, and
 // the shortcut text of the menu ("Ctrl+F1", "Del") a key press makes.
 
+import { russianLayout } from 'vemo-boundary/look.js';
+
 const named = {
   Backspace: 8, Tab: 9, Enter: 13, NumpadEnter: 13, ShiftLeft: 16, ShiftRight: 16, ControlLeft: 17,
   ControlRight: 17, AltLeft: 18, AltRight: 18, Pause: 19, CapsLock: 20, Escape: 27, Space: 32, PageUp: 33,
@@ -47,17 +49,9 @@ export function shortcutText(event) {
   return (event.ctrlKey ? 'Ctrl+' : '') + (event.shiftKey ? 'Shift+' : '') + (event.altKey ? 'Alt+' : '') + name;
 }
 
-// The Russian letters on the keys of the Latin ones, for the menus' mnemonics.
-const russianOnKey = {
-  KeyQ: 'й', KeyW: 'ц', KeyE: 'у', KeyR: 'к', KeyT: 'е', KeyY: 'н', KeyU: 'г', KeyI: 'ш', KeyO: 'щ', KeyP: 'з',
-  BracketLeft: 'х', BracketRight: 'ъ', KeyA: 'ф', KeyS: 'ы', KeyD: 'в', KeyF: 'а', KeyG: 'п', KeyH: 'р',
-  KeyJ: 'о', KeyK: 'л', KeyL: 'д', Semicolon: 'ж', Quote: 'э', KeyZ: 'я', KeyX: 'ч', KeyC: 'с', KeyV: 'м',
-  KeyB: 'и', KeyN: 'т', KeyM: 'ь', Comma: 'б', Period: 'ю', Backquote: 'ё',
-};
-
 // Whether a key press types the mnemonic letter, in either layout.
 export function typesLetter(event, letter) {
   const wanted = letter.toLowerCase();
-  return event.key.toLowerCase() === wanted || russianOnKey[event.code] === wanted ||
+  return event.key.toLowerCase() === wanted || russianLayout[virtualKey(event)]?.toLowerCase() === wanted ||
     (/^Key[A-Z]$/.test(event.code) && event.code.slice(3).toLowerCase() === wanted);
 }

@@ -1,4 +1,4 @@
-// The page of Vemo: starts the program, hands it the page's events one at a
+// The program's page: starts the program, hands it the page's events one at a
 // time, and shows what it draws. The program runs its own event loop and asks
 // for the next event when it waits; the page only queues them.
 
@@ -8,6 +8,9 @@ import * as dialogs from './dialogs.js';
 import { oneGamePerAddress } from './one_game.js';
 import { recordsTransfer } from './records_transfer.js';
 import { keepForOffline } from './offline.js';
+import * as Event from 'vemo-boundary/event.js';
+import * as F from 'vemo-boundary/field.js';  // the descriptions' field names
+import * as Look from 'vemo-boundary/look.js';
 
 const recordsKey = 'vemo.data';
 const canvas = document.getElementById('screen');
@@ -80,7 +83,7 @@ function readKept() {
     return { text: localStorage.getItem(recordsKey) };
   } catch (e) {
     // Storage switched off for the page: the program is told it cannot open its file.
-    console.warn('Vemo: the kept records could not be read:', e);
+    console.warn(`${Look.productName}: the kept records could not be read:`, e);
     return { unreadable: true };
   }
 }
@@ -113,7 +116,7 @@ function storeRecords(bytes) {
   try {
     localStorage.setItem(recordsKey, bytesToText(bytes));
   } catch (e) {
-    console.warn('Vemo: the records could not be kept:', e);
+    console.warn(`${Look.productName}: the records could not be kept:`, e);
     return false;
   }
   keepFailed = false;
@@ -148,7 +151,7 @@ const game = oneGamePerAddress({
   // Another tab takes the game: the records are kept, then the program stops.
   stop() {
     keepNow();
-    send({ type: 14 });
+    send(Event.handOver());
   },
 });
 elsewhere.querySelector('button').addEventListener('click', () => game.playHere());
@@ -168,8 +171,8 @@ const vemoPage = {
   screenDepth: () => Math.max(24, screen.colorDepth || 24),
   setMenu(model) {
     menu?.destroy();
-    menu = window.vemoMenu = new MenuBar(menubar, model, (name) => send({ type: 5, text: name }),
-                                         () => send({ type: 12 }));
+    menu = window.vemoMenu = new MenuBar(menubar, model, (name) => send(Event.menu(name)),
+                                         () => send(Event.keysLost()));
   },
   setMenuItem(name, checked, enabled) { menu?.setItem(name, checked, enabled); },
   setPicture(name, rgba, w, h) { pictures.set(name, new ImageData(new Uint8ClampedArray(rgba.buffer), w, h)); },
@@ -237,15 +240,15 @@ document.addEventListener('keydown', (event) => {
   const shortcut = menu?.shortcutFor(event) ?? null;
   if (shortcut) {
     event.preventDefault();
-    if (menu.model.items[shortcut].enabled) send({ type: 5, text: shortcut });
+    if (menu.item(shortcut)[F.enabled]) send(Event.menu(shortcut));
     return;
   }
   if (windowKeepsKey(event)) event.preventDefault();
-  send({ type: 1, a: virtualKey(event) });
+  send(Event.keyDown(virtualKey(event)));
 });
 document.addEventListener('keyup', (event) => {
   if (dialogs.topWindow()) return;
-  send({ type: 2, a: virtualKey(event) });
+  send(Event.keyUp(virtualKey(event)));
 });
 
 // --- The mouse on the surface, in surface pixels ---
@@ -257,18 +260,18 @@ function surfacePixel(event) {
 canvas.addEventListener('mousedown', (event) => {
   unlockAudio();
   const [x, y] = surfacePixel(event);
-  send({ type: 3, a: x, b: y, text: String(event.button) });
+  send(Event.mouseDown(x, y, String(event.button)));
 });
 canvas.addEventListener('mouseup', (event) => {
   if (event.button !== 0) return;
   const [x, y] = surfacePixel(event);
-  send({ type: 4, a: x, b: y });
+  send(Event.mouseUp(x, y));
 });
 canvas.addEventListener('contextmenu', (event) => event.preventDefault());
 
 // --- Leaving the page pauses, and the records are kept at once ---
 function left() {
-  send({ type: 11 });
+  send(Event.playerLeft());
 }
 document.addEventListener('visibilitychange', () => {
   if (document.visibilityState === 'hidden') {
@@ -276,7 +279,7 @@ document.addEventListener('visibilitychange', () => {
     left();
   } else if (keepFailed) {
     keepFailed = false;
-    send({ type: 13 });
+    send(Event.keepFailed());
   }
 });
 window.addEventListener('pagehide', keepNow);
@@ -301,16 +304,14 @@ window.addEventListener('resize', fitCanvas);
 // --- Start: the fonts, the kept records and the program load side by side ---
 // (The first touch of the page's storage is slow: it is done while the
 // program's code still compiles.)
-const fontsReady = Promise.all([
-  document.fonts.load('16px "Vemo Sans"'), document.fonts.load('bold 16px "Vemo Sans"'),
-  document.fonts.load('16px "Vemo Script"'), document.fonts.load('12px "DejaVu Sans"'),
-]);
+const fontsReady = Promise.all(Look.webFaces.map(([face, bold]) =>
+  document.fonts.load(`${bold ? 'bold ' : ''}16px "${face}"`)));
 const Module = window.Module = {
   vemoPage,
   // The page started compiling the program's code before this script ran.
   instantiateWasm(imports, done) {
     vemoCode.then((code) => WebAssembly.instantiate(code, imports)).then((instance) => done(instance),
-      (error) => console.error('Vemo: the program could not be loaded:', error));
+      (error) => console.error(`${Look.productName}: the program could not be loaded:`, error));
     return {};
   },
   preRun: [() => {

@@ -4,6 +4,7 @@
 // page shows the check marks and enabled states the program sends.
 
 import { shortcutText, typesLetter } from './keys.js';
+import * as F from 'vemo-boundary/field.js';  // the menu description's field names
 
 // Ctrl+F4 closes the tab in browsers and no page can keep it: the menu names
 // the item's other key instead.
@@ -45,17 +46,17 @@ export class MenuBar {
     this.tops = [];
     this.path = [];  // the open menus, outermost first: { element, items, index }
     this.barIndex = -1;  // the top item highlighted in keyboard mode
-    for (const [name, item] of Object.entries(model.items)) {
+    for (const [name, item] of Object.entries(model[F.items])) {
       item.name = name;
-      if (item.children.length || item.caption === '-') continue;
-      for (const key of [item.shortcut, ...item.more]) if (key) this.shortcuts.set(key, item.name);
+      if (item[F.children].length || item[F.caption] === '-') continue;
+      for (const key of [item[F.shortcut], ...item[F.more]]) if (key) this.shortcuts.set(key, item.name);
     }
     bar.replaceChildren();
-    model.top.forEach((name, i) => {
+    model[F.top].forEach((name, i) => {
       const top = document.createElement('div');
       top.className = 'top';
       top.dataset.name = name;
-      top.append(captionNode(model.items[name].caption));
+      top.append(captionNode(this.item(name)[F.caption]));
       top.addEventListener('mousedown', (e) => {
         e.preventDefault();
         if (this.path.length && this.barIndex === i) this.closeAll(); else this.openTop(i, false);
@@ -79,17 +80,20 @@ export class MenuBar {
 
   get active() { return this.barIndex >= 0; }
 
+  // An item's description in the model.
+  item(name) { return this.model[F.items][name]; }
+
   setItem(name, checked, enabled) {
-    const item = this.model.items[name];
-    item.checked = checked;
-    item.enabled = enabled;
+    const item = this.item(name);
+    item[F.checked] = checked;
+    item[F.enabled] = enabled;
     const row = this.rows.get(name);
     if (row) this.paintRow(row, item);
   }
 
   paintRow(row, item) {
-    row.classList.toggle('checked', item.checked);
-    row.classList.toggle('disabled', !item.enabled);
+    row.classList.toggle('checked', item[F.checked]);
+    row.classList.toggle('disabled', !item[F.enabled]);
   }
 
   // The item's name for a key press that is one of the program's shortcuts.
@@ -99,17 +103,17 @@ export class MenuBar {
   }
 
   shownShortcut(item) {
-    return [item.shortcut, ...item.more].find((key) => key && !browserKeeps.has(key)) ?? '';
+    return [item[F.shortcut], ...item[F.more]].find((key) => key && !browserKeeps.has(key)) ?? '';
   }
 
   buildMenu(name, anchor, beside) {
     const menu = document.createElement('div');
     menu.className = 'menu';
     const items = [];
-    for (const childName of this.model.items[name].children) {
-      const item = this.model.items[childName];
+    for (const childName of this.item(name)[F.children]) {
+      const item = this.item(childName);
       const row = document.createElement('div');
-      if (item.caption === '-') {
+      if (item[F.caption] === '-') {
         row.className = 'separator';
         menu.append(row);
         continue;
@@ -120,8 +124,8 @@ export class MenuBar {
       check.className = 'check';
       const key = document.createElement('span');
       key.className = 'key';
-      key.textContent = item.children.length ? '▸' : this.shownShortcut(item);
-      row.append(check, captionNode(item.caption), key);
+      key.textContent = item[F.children].length ? '▸' : this.shownShortcut(item);
+      row.append(check, captionNode(item[F.caption]), key);
       this.paintRow(row, item);
       this.rows.set(childName, row);
       const index = items.length;
@@ -140,11 +144,11 @@ export class MenuBar {
   openTop(i, fromKeyboard) {
     if (!this.active) this.keysLost();
     this.closeMenus();
-    const name = this.model.top[i];
+    const name = this.model[F.top][i];
     // A top item without a menu is a command of its own.
-    if (!this.model.items[name].children.length) {
+    if (!this.item(name)[F.children].length) {
       this.closeAll();
-      if (this.model.items[name].enabled) this.command(name);
+      if (this.item(name)[F.enabled]) this.command(name);
       return;
     }
     this.barIndex = i;
@@ -168,7 +172,7 @@ export class MenuBar {
     level.index = index;
     [...level.element.querySelectorAll('.item')].forEach((row, k) => row.classList.toggle('highlighted', k === index));
     const name = level.items[index];
-    if (byMouse && this.model.items[name].children.length) this.openSubmenu(name, this.rows.get(name));
+    if (byMouse && this.item(name)[F.children].length) this.openSubmenu(name, this.rows.get(name));
   }
 
   moveHighlight(delta) {
@@ -177,15 +181,15 @@ export class MenuBar {
     let index = level.index;
     for (let n = 0; n < count; n++) {
       index = (index + delta + count) % count;
-      if (this.model.items[level.items[index]].enabled) break;
+      if (this.item(level.items[index])[F.enabled]) break;
     }
     this.highlight(level.element, index, false);
   }
 
   choose(name) {
-    const item = this.model.items[name];
-    if (!item.enabled) return;
-    if (item.children.length) {
+    const item = this.item(name);
+    if (!item[F.enabled]) return;
+    if (item[F.children].length) {
       const level = this.openSubmenu(name, this.rows.get(name));
       this.highlight(level.element, 0, false);
       return;
@@ -206,7 +210,7 @@ export class MenuBar {
   }
 
   typesMnemonic(event, name) {
-    const letter = mnemonicOf(this.model.items[name].caption);
+    const letter = mnemonicOf(this.item(name)[F.caption]);
     return letter !== null && typesLetter(event, letter);
   }
 
@@ -221,7 +225,7 @@ export class MenuBar {
         return true;
       }
       if (event.altKey && !event.ctrlKey) {
-        const i = this.model.top.findIndex((name) => this.typesMnemonic(event, name));
+        const i = this.model[F.top].findIndex((name) => this.typesMnemonic(event, name));
         if (i >= 0) {
           this.openTop(i, true);
           return true;
@@ -242,7 +246,7 @@ export class MenuBar {
       case 'ArrowLeft': case 'ArrowRight': {
         const delta = event.code === 'ArrowLeft' ? -1 : 1;
         const current = level && level.items[level.index];
-        if (delta > 0 && current && this.model.items[current].children.length) { this.choose(current); return true; }
+        if (delta > 0 && current && this.item(current)[F.children].length) { this.choose(current); return true; }
         if (delta < 0 && this.path.length > 1) { this.path.pop().element.remove(); return true; }
         const next = (this.barIndex + delta + this.tops.length) % this.tops.length;
         if (this.path.length) this.openTop(next, true);
@@ -259,7 +263,7 @@ export class MenuBar {
         return true;
       default: {
         if (!level) {
-          const i = this.model.top.findIndex((name) => this.typesMnemonic(event, name));
+          const i = this.model[F.top].findIndex((name) => this.typesMnemonic(event, name));
           if (i >= 0) this.openTop(i, true);
           return true;
         }

@@ -7,6 +7,8 @@
 // and a waiting tab then starts by itself. Without the Web Locks API every
 // tab plays on its own, as before.
 
+import { productName } from 'vemo-boundary/look.js';
+
 const lockName = 'vemo.game';
 // How long a taker waits for a holder that does not say it has stopped.
 const holderSilenceMs = 3000;
@@ -56,7 +58,7 @@ export function oneGamePerAddress({ notice, stop }) {
     locks.request(lockName, options, whenFree).catch((error) => {
       // Taken by a tab that pressed its button; an abandoned place in the queue is no loss.
       if (holding) taken();
-      else if (error.name !== 'AbortError') console.warn('Vemo: the game lock failed:', error);
+      else if (error.name !== 'AbortError') console.warn(`${productName}: the game lock failed:`, error);
     });
   }
 

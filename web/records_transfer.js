@@ -7,6 +7,9 @@
 // The commands act only in the tab that runs the game: in a tab waiting for
 // its turn they would write over the records of the tab that has it.
 
+import * as Event from 'vemo-boundary/event.js';
+import { productName } from 'vemo-boundary/look.js';
+
 // `send(event)` queues an event for the program; `kept()` reads the kept file
 // ({ text } or { unreadable }); `keepCurrent()` keeps the program's current
 // table and options (false when the browser refused them); `keepFresh()`
@@ -23,7 +26,7 @@ export function recordsTransfer({ send, kept, keepCurrent, keepFresh }) {
   function saveRecords() {
     // The table as the program holds it now, so the file has every record made.
     if (!keepCurrent() || kept().text == null && !keepFresh()) {
-      send({ type: 13 });  // told as a records file that cannot be written
+      send(Event.keepFailed());  // told as a records file that cannot be written
       return;
     }
     const { text } = kept();
@@ -44,11 +47,11 @@ export function recordsTransfer({ send, kept, keepCurrent, keepFresh }) {
     try {
       picked = { bytes: new Uint8Array(await file.arrayBuffer()) };
     } catch (error) {
-      console.warn('Vemo: the picked file could not be read:', error);
+      console.warn(`${productName}: the picked file could not be read:`, error);
       picked = { unreadable: true };
     }
     // A file picked again before the program took the last one replaces it.
-    if (offered === null) send({ type: 15 });
+    if (offered === null) send(Event.recordsOffered());
     offered = picked;
   });
 

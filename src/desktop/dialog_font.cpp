@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include "shell/look.h"
+
 namespace vemo::desktop {
 
 namespace {
@@ -11,9 +13,9 @@ QString FromView(std::string_view text) {
 }
 
 // The product name's light, flowing script: URW's chancery face
-// (fonts-urw-base35) where installed, else a serif italic.
+// (fonts-urw-base35) where installed, under its older name too, else a serif italic.
 void UseScriptFace(QFont& font) {
-  for (const QString& family : {QStringLiteral("Z003"), QStringLiteral("URW Chancery L")}) {
+  for (const QString& family : {FromView(kScriptFace), QStringLiteral("URW Chancery L")}) {
     if (QFontDatabase::hasFamily(family)) {
       font.setFamily(family);
       return;
@@ -27,13 +29,11 @@ void UseScriptFace(QFont& font) {
 
 QFont DialogFont(const FontLayout& layout) {
   QFont font;
-  if (layout.family == "Arial" || layout.family == "MS Sans Serif") {
-    // Arial's metrics; it stands in for the old UI font too, as on the main window's surface.
-    font.setFamily(QStringLiteral("Liberation Sans"));
-  } else if (layout.family == "Tempus Sans ITC") {
+  const std::string_view face = FaceFor(layout.family);
+  if (face == kScriptFace) {
     UseScriptFace(font);
   } else {
-    font.setFamily(FromView(layout.family));
+    font.setFamily(FromView(face));
   }
   font.setPixelSize(layout.pixelHeight > 0 ? layout.pixelHeight : 1);
   font.setBold(layout.bold);

@@ -2,6 +2,8 @@
 
 #include <QHash>
 
+#include "shell/virtual_keys.h"
+
 namespace vemo::desktop {
 
 namespace {
@@ -41,15 +43,13 @@ const QHash<int, int>& SymbolKeys() {
   return keys;
 }
 
-// The Russian layout: each Cyrillic capital on the US key that carries it.
+// The Russian layout: each Cyrillic capital (its Qt key) on the US key that carries it.
 const QHash<int, int>& CyrillicKeys() {
-  static const QHash<int, int> keys{
-      {0x0419, 'Q'}, {0x0426, 'W'}, {0x0423, 'E'}, {0x041A, 'R'}, {0x0415, 'T'}, {0x041D, 'Y'}, {0x0413, 'U'},
-      {0x0428, 'I'}, {0x0429, 'O'}, {0x0417, 'P'}, {0x0425, 219}, {0x042A, 221}, {0x0424, 'A'}, {0x042B, 'S'},
-      {0x0412, 'D'}, {0x0410, 'F'}, {0x041F, 'G'}, {0x0420, 'H'}, {0x041E, 'J'}, {0x041B, 'K'}, {0x0414, 'L'},
-      {0x0416, 186}, {0x042D, 222}, {0x042F, 'Z'}, {0x0427, 'X'}, {0x0421, 'C'}, {0x041C, 'V'}, {0x0418, 'B'},
-      {0x0422, 'N'}, {0x042C, 'M'}, {0x0411, 188}, {0x042E, 190}, {0x0401, 192},
-  };
+  static const QHash<int, int> keys = [] {
+    QHash<int, int> made;
+    for (const LetterOnKey& key : kRussianLayout) made.insert(static_cast<int>(key.letter), key.key);
+    return made;
+  }();
   return keys;
 }
 

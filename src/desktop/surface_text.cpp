@@ -4,19 +4,15 @@
 #include <QImage>
 #include <QPainter>
 
+#include "shell/look.h"
+
 namespace vemo::desktop {
 
 namespace {
 
-// The program names the fonts of the system it was designed on; Liberation
-// Sans has the same metrics as Arial and stands in for the old UI font too.
-QString FamilyFor(const std::string& family) {
-  if (family == "Arial" || family == "MS Sans Serif") return QStringLiteral("Liberation Sans");
-  return QString::fromStdString(family);
-}
-
 QFont FontFor(const FontSpec& wanted) {
-  QFont font(FamilyFor(wanted.family));
+  const std::string_view face = FaceFor(wanted.family);
+  QFont font(QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size())));
   font.setPixelSize(wanted.pixelHeight > 0 ? wanted.pixelHeight : 1);
   font.setBold(wanted.bold);
   // Two colours only: the game reads surface pixels back, and grey edges

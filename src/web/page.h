@@ -1,8 +1,9 @@
 #pragma once
 // The page around the program: the calls the C++ side makes into the page's
-// script (web/main.js). Each is one step the page takes at once, except
-// wait() and sleepUntil(), which hand control to the browser (an Asyncify
-// sleep) and come back when the time has come or the page has queued an event.
+// script (web/main.js), described in web/page_interface.h. Each is one step
+// the page takes at once, except wait() and sleepUntil(), which hand control
+// to the browser (an Asyncify sleep) and come back when the time has come or
+// the page has queued an event.
 
 #include <cstdint>
 #include <optional>
@@ -10,28 +11,9 @@
 #include <string_view>
 
 #include "render/surface.h"
+#include "web/page_interface.h"
 
 namespace vemo::web::page {
-
-// What the page queues for the program, one at a time.
-enum class EventType {
-  None = 0,
-  KeyDown = 1,       // a: the key's virtual-key code
-  KeyUp = 2,         // a: the key's virtual-key code
-  MouseDown = 3,     // a, b: the surface pixel; text: the button, "0" the left one
-  MouseUp = 4,       // a, b: the surface pixel; a left button
-  Menu = 5,          // text: the item's name
-  DialogKey = 6,     // a: the key; text: the edit box
-  DialogMouse = 7,   // text: the edit box
-  DialogButton = 8,  // text: the edit box
-  DialogClose = 9,   // the close box; text: the edit box
-  MessageClosed = 10,
-  PlayerLeft = 11,   // the page was hidden or lost the focus
-  KeysLost = 12,     // the menu bar took the keyboard
-  KeepFailed = 13,   // the records could not be kept while the page was hidden
-  HandOver = 14,     // another tab takes the game: stop at once, the records are kept
-  RecordsOffered = 15,  // the player picked a records file to load (OfferedRecords)
-};
 
 struct Event {
   EventType type = EventType::None;

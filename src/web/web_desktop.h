@@ -4,6 +4,7 @@
 // loop.
 
 #include "shell/desktop.h"
+#include "shell/look.h"
 
 namespace vemo::web {
 
@@ -22,8 +23,7 @@ class WebDesktop final : public Desktop {
   void setCursorVisible(bool visible) override;
   void playInformationSound() override;
   int screenDepth() const override;
-  // Qt's Fusion window colour, which the desktop program shows.
-  Rgb menuColour() const override { return {239, 239, 239}; }
+  Rgb menuColour() const override { return kWindowColour; }
 
   void messageBox(MessageKind kind, const std::string& text) override;
   void showModal(Dialog& dialog) override;

@@ -20,6 +20,7 @@
 
 #include "desktop/stamp_texts.h"
 #include "records/fresh_file.h"
+#include "shell/look.h"
 #include "shell/form1.h"
 #include "support/fake_desktop.h"
 
@@ -33,8 +34,7 @@ void WriteSurface(const vemo::Surface& surface) {
 // The fake desktop with the desktop program's window colour.
 class WindowColourDesktop final : public vemo::testing::FakeDesktop {
  public:
-  vemo::Rgb menuColour() const override { return kWindowColour; }
-  static constexpr vemo::Rgb kWindowColour{239, 239, 239};
+  vemo::Rgb menuColour() const override { return vemo::kWindowColour; }
 };
 
 // Puts the desktop's own Qt text where the core drew a stamp: the stamp's
@@ -47,7 +47,7 @@ void RedrawWithQt(vemo::Surface& surface, vemo::StampId id) {
     place = {std::min(place.left, stamp.whiteBox.left), std::min(place.top, stamp.whiteBox.top),
              std::max(place.right, stamp.whiteBox.right), std::max(place.bottom, stamp.whiteBox.bottom)};
   for (int y = place.top; y < place.bottom; ++y)
-    for (int x = place.left; x < place.right; ++x) surface.setPixel(x, y, WindowColourDesktop::kWindowColour);
+    for (int x = place.left; x < place.right; ++x) surface.setPixel(x, y, vemo::kWindowColour);
   for (const vemo::desktop::StampText& text : vemo::desktop::StampTexts())
     if (text.id == id) vemo::desktop::DrawSurfaceText(surface, text.box, text.utf8, text.font, text.layout);
 }

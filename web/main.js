@@ -6,6 +6,8 @@ import { virtualKey } from './keys.js';
 import { MenuBar } from './menu.js';
 import * as dialogs from './dialogs.js';
 import { oneGamePerAddress } from './one_game.js';
+import { windowFit } from './fit.js';
+import { touchControls } from './touch.js';
 
 const recordsKey = 'vemo.data';
 const canvas = document.getElementById('screen');
@@ -262,21 +264,9 @@ document.addEventListener('visibilitychange', () => {
 window.addEventListener('pagehide', keepNow);
 window.addEventListener('blur', left);
 
-// --- Crisp pixels: the canvas grows by the whole factor of the screen, and
-// the window sits on whole pixels, centred as the desktop centres it ---
-const mainWindow = document.querySelector('.main-window');
-function fitCanvas() {
-  const ratio = window.devicePixelRatio || 1;
-  const factor = Math.max(1, Math.floor(ratio));
-  canvas.style.width = `${canvas.width * factor / ratio}px`;
-  canvas.style.height = `${canvas.height * factor / ratio}px`;
-  const page = document.documentElement;
-  mainWindow.style.left = `${Math.max(0, dialogs.centredOffset(page.clientWidth, mainWindow.offsetWidth))}px`;
-  mainWindow.style.top = `${Math.max(0, dialogs.centredOffset(page.clientHeight, mainWindow.offsetHeight))}px`;
-}
-fitCanvas();
-matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitCanvas);
-window.addEventListener('resize', fitCanvas);
+// --- The window fitted to the screen, and the touch controls beside it ---
+const fitting = windowFit(document.querySelector('.main-window'), canvas, touchControls(() => fitting.fit()));
+fitting.onFit(dialogs.centreAll);
 
 // --- Start: the fonts, the kept records and the program load side by side ---
 // (The first touch of the page's storage is slow: it is done while the

@@ -168,6 +168,20 @@ test('the window fits each screen, its surface on whole device pixels, the deskt
         assert.deepEqual(found.slice(0, 5), [], `every device pixel shows its surface pixel (${found.length} differ)`);
       }
 
+      // The windows over the main one share its scale: the about box's client
+      // area is its desktop size, 285 x 230 surface pixels.
+      await (device.hasTouch ? tap(page, page.locator('#menubar .top', { hasText: 'О программе' }))
+                             : page.click('#menubar .top[data-name=N12]'));
+      const about = page.locator('.window[data-kind=about] .client');
+      await about.waitFor();
+      const size = await about.evaluate((client) => {
+        const box = client.getBoundingClientRect();
+        return [box.width, box.height].map((v) => v * devicePixelRatio);
+      });
+      assert.deepEqual(size.map((v, i) => Math.round(v / [w / 639, h / 476][i])), [285, 230]);
+      await page.keyboard.press('Enter');
+      await about.waitFor({ state: 'detached' });
+
       if (device.hasTouch) {
         // A swipe and a double tap neither scroll nor zoom the page.
         const hand = await fingers(page);

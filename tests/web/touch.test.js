@@ -135,7 +135,7 @@ test('the window fits each screen, its surface on whole device pixels, the deskt
       await page.waitForTimeout(300);
 
       const view = await page.evaluate(() => ({
-        width: innerWidth, height: innerHeight, ratio: devicePixelRatio,
+        width: innerWidth, height: innerHeight,
         scrolls: document.scrollingElement.scrollWidth > innerWidth || document.scrollingElement.scrollHeight > innerHeight,
         window: document.querySelector('.main-window').getBoundingClientRect().toJSON(),
         controls: [...document.querySelectorAll('#touch-controls button')].map((b) => b.getBoundingClientRect().toJSON()),

@@ -72,8 +72,8 @@ export function windowFit(mainWindow, canvas, controls) {
         area = { ...space, height: space.height - under.bottom };
         controls.place('below', space);
       }
-    } else {
-      k = Math.min(k, largest(space.width, space.height, ratio));
+    } else if (mainWindow.offsetWidth * k > space.width * ratio || mainWindow.offsetHeight * k > space.height * ratio) {
+      k = largest(space.width, space.height, ratio);
     }
     // The surface's size in device pixels, whole, and the scales that give it.
     const kx = Math.max(1, Math.floor(canvas.width * k)) / canvas.width;

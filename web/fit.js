@@ -34,7 +34,7 @@ function room() {
   return { left, top, width: Math.max(0, right - left), height: Math.max(0, bottom - top) };
 }
 
-// `mainWindow`: the window's element, unscaled its size in surface pixels;
+// `mainWindow`: the window's element, whose unscaled size counts surface pixels;
 // `canvas`: the surface inside it; `controls`: the touch controls (touch.js).
 export function windowFit(mainWindow, canvas, controls) {
   const fitted = [];

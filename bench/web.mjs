@@ -10,7 +10,8 @@
 // - an Up press to the canvas pixels it changes, and the fall period at speed 5;
 // - the page's main-thread CPU idle at the ready screen and during a game at speed 5;
 // - what keeping the records takes when the page is hidden or closed: a full
-//   table, and a file of the 1 MiB limit.
+//   table, and a file of the 1 MiB limit;
+// - on a phone, a touch of the on-screen «Вверх» to the canvas pixels it changes.
 import fs from 'node:fs';
 import path from 'node:path';
 import zlib from 'node:zlib';
@@ -200,6 +201,33 @@ try {
   const [largeMs, largeBytes] = await keepTime(page1);
   console.log(`Keeping the records at pagehide, a file near 1 MiB (${largeBytes} bytes): median ${fmt(largeMs)} ms`);
   await large.close();
+
+  // On a phone: a touch of the on-screen «Вверх» (touch-down) to the canvas it changes.
+  const phone = await browser.browser.newContext({ viewport: { width: 390, height: 844 }, deviceScaleFactor: 3,
+                                                   isMobile: true, hasTouch: true });
+  await phone.addInitScript(probe);
+  const touchGame = await phone.newPage();
+  await touchGame.goto(browser.url);
+  await touchGame.waitForFunction(() => window.benchPuts?.length > 0);
+  const surface = await touchGame.locator('#screen').boundingBox();
+  await touchGame.touchscreen.tap(surface.x + surface.width / 2, surface.y + surface.height / 2);
+  await touchGame.waitForTimeout(2000);
+  await touchGame.keyboard.press('F5');
+  await touchGame.evaluate(() => {
+    window.benchTouches = [];
+    document.addEventListener('pointerdown', (e) => { if (e.pointerType === 'touch') benchTouches.push([e.timeStamp, benchPuts.length]); }, true);
+  });
+  const upKey = await touchGame.getByRole('button', { name: 'Вверх' }).boundingBox();
+  const cdp = await phone.newCDPSession(touchGame);
+  const point = { x: upKey.x + upKey.width / 2, y: upKey.y + upKey.height / 2 };
+  for (let i = 0; i < 40; i++) {
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [point] });
+    await cdp.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [point] });
+    await touchGame.waitForTimeout(120);
+  }
+  const touches = await touchGame.evaluate(() => benchTouches.map(([t, n]) => (benchPuts[n] ?? NaN) - t).filter((d) => d >= 0));
+  console.log(`Touch-down on «Вверх» to the changed canvas: median ${fmt(median(touches))} ms, p95 ${fmt(percentile(touches, 0.95))}, max ${fmt(Math.max(...touches))} (${touches.length} touches)`);
+  await phone.close();
 } finally {
   await browser.stop();
   server.kill();

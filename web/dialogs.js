@@ -57,19 +57,30 @@ export function centredOffset(outer, inner) {
   return Math.trunc((outer - 1) / 2) - Math.trunc((inner - 1) / 2);
 }
 
-// A window's frame, title bar included, is centred where the main window's
-// frame is, as each is centred on the desktop's screen.
-function centre(win) {
-  const main = document.querySelector('.main-window').getBoundingClientRect();
-  win.style.left = `${main.left + centredOffset(main.width, win.offsetWidth)}px`;
-  win.style.top = `${main.top + centredOffset(main.height, win.offsetHeight)}px`;
+// CSS pixels a surface pixel takes, across and down: the scale the main
+// window is drawn at, which the windows over it share.
+function windowScale() {
+  const main = document.querySelector('.main-window');
+  const box = main.getBoundingClientRect();
+  return [box.width / main.offsetWidth, box.height / main.offsetHeight, box];
 }
 
-function centreAll() {
+// A window's frame, title bar included, is centred where the main window's
+// frame is, as each is centred on the desktop's screen (in surface pixels),
+// and starts on a whole device pixel.
+function centre(win) {
+  const main = document.querySelector('.main-window');
+  const [sx, sy, box] = windowScale();
+  const ratio = window.devicePixelRatio || 1;
+  const snap = (css) => Math.round(css * ratio) / ratio;
+  win.style.left = `${snap(box.left + centredOffset(main.offsetWidth, win.offsetWidth) * sx)}px`;
+  win.style.top = `${snap(box.top + centredOffset(main.offsetHeight, win.offsetHeight) * sy)}px`;
+}
+
+// Again after the main window moved or changed its scale.
+export function centreAll() {
   for (const layer of stack) centre(layer.querySelector('.window'));
 }
-window.addEventListener('resize', centreAll);
-window.addEventListener('scroll', centreAll);
 
 // `item`: a box of a description: x, y, width and height.
 function place(element, item) {
@@ -219,7 +230,8 @@ const icons = {
 // text measured in the page's copy of the desktop's font: `text` is the text's
 // element, already in the page and in that font.
 function messageGeometry(text, m) {
-  const screenWidth = window.screen?.availWidth || window.innerWidth;
+  // The screen's width in surface pixels.
+  const screenWidth = Math.floor((window.screen?.availWidth || window.innerWidth) / windowScale()[0]);
   const soft = Math.min(Math.trunc(screenWidth / 2), m[F.softLimitCap]);
   const hard = screenWidth <= m[F.smallScreen] ? screenWidth
     : Math.min(screenWidth - m[F.hardLimitInset], m[F.hardLimitCap]);
@@ -278,7 +290,10 @@ export function showMessage(message, send) {
   client.append(icon, text, ok);
   const layOut = () => {
     if (closed) return;
+    // Measured unscaled, in surface pixels.
+    win.style.transform = 'none';
     layOutMessage(client, text, ok, m);
+    win.style.transform = '';
     centre(win);
   };
   layOut();

@@ -23,7 +23,9 @@ const padMoves = {
 export const unknownKey = 0xff;
 
 export function virtualKey(event) {
-  const code = event.code;
+  // An on-screen keyboard names no physical key: its Enter, Backspace and
+  // the like are known by their key value, which is the code's name.
+  const code = event.code || event.key;
   let m;
   if ((m = /^Key([A-Z])$/.exec(code))) return m[1].charCodeAt(0);
   if ((m = /^Digit([0-9])$/.exec(code))) return 48 + Number(m[1]);

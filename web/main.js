@@ -6,11 +6,14 @@ import { virtualKey } from './keys.js';
 import { MenuBar } from './menu.js';
 import * as dialogs from './dialogs.js';
 import { oneGamePerAddress } from './one_game.js';
+import { eventQueue } from './event_queue.js';
 import { recordsTransfer } from './records_transfer.js';
 import { keepForOffline } from './offline.js';
 import * as Event from 'vemo-boundary/event.js';
 import * as F from 'vemo-boundary/field.js';  // the descriptions' field names
 import * as Look from 'vemo-boundary/look.js';
+import { windowFit } from './fit.js';
+import { touchControls } from './touch.js';
 
 const recordsKey = 'vemo.data';
 const canvas = document.getElementById('screen');
@@ -22,40 +25,7 @@ let audio = null;
 const pictures = new Map();
 
 // --- The queue between the page and the program's event loop ---
-const queue = [];
-let wake = null;
-function send(event) {
-  queue.push(event);
-  if (wake) wake();
-}
-
-// A moment's pause for the browser, without the delay of a timeout.
-const channel = new MessageChannel();
-const yielded = [];
-channel.port1.onmessage = () => yielded.shift()?.();
-function yieldNow() {
-  return new Promise((resolve) => { yielded.push(resolve); channel.port2.postMessage(0); });
-}
-
-function waitUntil(untilMs, wakeOnEvent) {
-  return new Promise((resolve) => {
-    let timer = 0;
-    const done = () => { clearTimeout(timer); wake = null; resolve(); };
-    if (wakeOnEvent) {
-      if (queue.length) return done();
-      wake = done;
-    }
-    const arm = () => {
-      const left = untilMs - performance.now();
-      if (untilMs < 0) return;
-      if (left <= 0) done();
-      else if (left < 1) yieldNow().then(arm);
-      else timer = setTimeout(arm, Math.ceil(left));
-    };
-    if (untilMs >= 0 && untilMs <= performance.now()) yieldNow().then(done);
-    else arm();
-  });
-}
+const { send, take, clear: clearQueue, waitUntil } = eventQueue();
 
 // --- Sound: a short tone, once the page has had a gesture ---
 function beep() {
@@ -160,7 +130,7 @@ elsewhere.querySelector('button').addEventListener('click', () => game.playHere(
 const vemoPage = {
   wait: (untilMs) => waitUntil(untilMs, true),
   sleepUntil: (untilMs) => waitUntil(untilMs, false),
-  take: () => queue.shift(),
+  take,
   blit(rgba, x, y, w, h) {
     ctx.putImageData(new ImageData(new Uint8ClampedArray(rgba.buffer, rgba.byteOffset, rgba.length), w, h), x, y);
   },
@@ -188,7 +158,7 @@ const vemoPage = {
   // A fresh start after a close: nothing queued for the old program reaches
   // the new one, and nothing of its windows stays.
   startAfresh() {
-    queue.length = 0;
+    clearQueue();
     dialogs.closeAll();
     menu?.destroy();
     menu = null;
@@ -198,7 +168,7 @@ const vemoPage = {
   async turn() {
     keepForOffline();
     await game.turn();
-    queue.length = 0;
+    clearQueue();
     transfer.setRunning(true);
   },
   ended() {
@@ -285,21 +255,10 @@ document.addEventListener('visibilitychange', () => {
 window.addEventListener('pagehide', keepNow);
 window.addEventListener('blur', left);
 
-// --- Crisp pixels: the canvas grows by the whole factor of the screen, and
-// the window sits on whole pixels, centred as the desktop centres it ---
-const mainWindow = document.querySelector('.main-window');
-function fitCanvas() {
-  const ratio = window.devicePixelRatio || 1;
-  const factor = Math.max(1, Math.floor(ratio));
-  canvas.style.width = `${canvas.width * factor / ratio}px`;
-  canvas.style.height = `${canvas.height * factor / ratio}px`;
-  const page = document.documentElement;
-  mainWindow.style.left = `${Math.max(0, dialogs.centredOffset(page.clientWidth, mainWindow.offsetWidth))}px`;
-  mainWindow.style.top = `${Math.max(0, dialogs.centredOffset(page.clientHeight, mainWindow.offsetHeight))}px`;
-}
-fitCanvas();
-matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change', fitCanvas);
-window.addEventListener('resize', fitCanvas);
+// --- The window fitted to the screen, and the touch controls beside it ---
+const fitting = windowFit(document.querySelector('.main-window'), canvas, touchControls(() => fitting.fit()),
+                          document.getElementById('page-commands'));
+fitting.onFit(dialogs.centreAll);
 
 // --- Start: the fonts, the kept records and the program load side by side ---
 // (The first touch of the page's storage is slow: it is done while the

@@ -136,8 +136,9 @@ export class MenuBar {
     }
     document.body.append(menu);
     const box = anchor.getBoundingClientRect();
+    const scale = box.height / anchor.offsetHeight;  // the window's, which the menus share
     menu.style.left = `${(beside ? box.right : box.left) + window.scrollX}px`;
-    menu.style.top = `${(beside ? box.top - 3 : box.bottom) + window.scrollY}px`;
+    menu.style.top = `${(beside ? box.top - 3 * scale : box.bottom) + window.scrollY}px`;
     return { element: menu, items, index: -1, name };
   }
 

@@ -4,6 +4,7 @@ import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
+import { execFileSync } from 'node:child_process';
 import { serve } from '../../tools/serve.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
@@ -88,6 +89,37 @@ export async function clickSurface(page, x, y) {
 
 export const title = [239, 239, 239];  // the window's own colour under the title
 
+export async function whole(page) { return canvasPixels(page, 0, 0, 639, 476); }
+
+// The desktop build's picture (vemo_web_fixtures MODE, the program built by
+// the desktop build: build/tests/vemo_web_fixtures) as RGB bytes.
+export function desktopPicture(mode, env = {}) {
+  const ppm = execFileSync(process.env.VEMO_WEB_FIXTURES, [mode],
+                           { env: { ...process.env, ...env }, stdio: ['ignore', 'pipe', 'ignore'] });
+  return ppm.subarray('P6\n639 476\n255\n'.length);
+}
+
+const well = { x: 51, y: 40, w: 150, h: 375 };  // inside the well's frame, whose pattern runs
+export const cell = 15;
+
+// The box of well pixels that differ from `empty`: the piece in play.
+export function pieceBox(now, empty) {
+  let box = null;
+  for (let y = well.y; y < well.y + well.h; y++) {
+    for (let x = well.x; x < well.x + well.w; x++) {
+      const i = (y * 639 + x) * 4;
+      if (now[i] === empty[i] && now[i + 1] === empty[i + 1] && now[i + 2] === empty[i + 2]) continue;
+      box ??= { left: x, top: y, right: x, bottom: y };
+      box.left = Math.min(box.left, x); box.right = Math.max(box.right, x);
+      box.top = Math.min(box.top, y); box.bottom = Math.max(box.bottom, y);
+    }
+  }
+  return box;
+}
+
+// Whether the game is paused: «Пауза» checked in the menu's model.
+export const paused = (page) => page.evaluate(() => vemoMenu.model.items.N4.checked);
+
 export async function waitFor(what, check, timeoutMs = 5000) {
   const end = Date.now() + timeoutMs;
   for (;;) {
@@ -98,11 +130,11 @@ export async function waitFor(what, check, timeoutMs = 5000) {
   }
 }
 
-// Past the title: a click, the wipe that uncovers the background, and the
-// well's frame drawn a quarter second later.
-export async function readyScreen(page) {
+// Past the title: a click (or `press`, a tap), the wipe that uncovers the
+// background, and the well's frame drawn a quarter second later.
+export async function readyScreen(page, press = clickSurface) {
   await waitFor('the title layer', async () => (await canvasPixels(page, 1, 1, 1, 1))[0] === title[0]);
-  await clickSurface(page, 600, 380);
+  await press(page, 600, 380);
   const uncovered = async (x, y) => (await canvasPixels(page, x, y, 1, 1))[0] !== title[0];
   // Odd rows are uncovered from the left, even rows from the right: these last.
   await waitFor('the wipe', async () => (await uncovered(638, 1)) && (await uncovered(0, 474)), 8000);

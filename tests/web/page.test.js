@@ -4,24 +4,15 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { start, canvasPixels, clickSurface, waitFor, readyScreen, title, playToRecord, tableNames,
-  markProgram, startedAfresh, exitAndRestart } from './browser.js';
+  markProgram, startedAfresh, exitAndRestart, whole, desktopPicture, pieceBox, cell, paused } from './browser.js';
 
 const fixtures = process.env.VEMO_WEB_FIXTURES;  // build/tests/vemo_web_fixtures
 const seed = '4242';
-const well = { x: 51, y: 40, w: 150, h: 375 };  // inside the well's frame, whose pattern runs
-const cell = 15;
 
 let browser;
 before(async () => { browser = await start(); });
 after(async () => { await browser?.stop(); });
 
-async function whole(page) { return canvasPixels(page, 0, 0, 639, 476); }
-
-// The desktop build's picture (vemo_web_fixtures MODE) as RGB bytes.
-function desktopPicture(mode, env = {}) {
-  const ppm = execFileSync(fixtures, [mode], { env: { ...process.env, ...env }, stdio: ['ignore', 'pipe', 'ignore'] });
-  return ppm.subarray('P6\n639 476\n255\n'.length);
-}
 
 // The [x, y] of every canvas pixel (RGBA) that differs from the desktop's (RGB).
 function differing(canvas, desktop) {
@@ -44,22 +35,6 @@ async function assertShowsDesktop(page, desktop, what, settleMs = 1000) {
   assert.deepEqual(found.slice(0, 5), [], `every pixel of ${what} equals the desktop's (${found.length} differ)`);
 }
 
-// The box of well pixels that differ from `empty`: the piece in play.
-function pieceBox(now, empty) {
-  let box = null;
-  for (let y = well.y; y < well.y + well.h; y++) {
-    for (let x = well.x; x < well.x + well.w; x++) {
-      const i = (y * 639 + x) * 4;
-      if (now[i] === empty[i] && now[i + 1] === empty[i + 1] && now[i + 2] === empty[i + 2]) continue;
-      box ??= { left: x, top: y, right: x, bottom: y };
-      box.left = Math.min(box.left, x); box.right = Math.max(box.right, x);
-      box.top = Math.min(box.top, y); box.bottom = Math.max(box.bottom, y);
-    }
-  }
-  return box;
-}
-
-const paused = (page) => page.evaluate(() => vemoMenu.model.items.N4.checked);
 
 // A falling-block game at speed 1, started and paused at once.
 async function pausedGame(page) {

@@ -44,7 +44,9 @@ def write_woff(font, licence, out):
 
 def main():
     out = pathlib.Path(sys.argv[1])
-    out.mkdir(parents=True, exist_ok=True)
+    # Whatever an older build left here would be kept for offline play too.
+    shutil.rmtree(out, ignore_errors=True)
+    out.mkdir(parents=True)
     for font, licence in FONTS:
         write_woff(font, licence, out)
 

@@ -167,15 +167,18 @@ export async function playToRecord(page, name) {
   await view.waitFor({ state: 'detached' });
 }
 
-// The names of the records view's table, top first; the view is closed again.
-export async function tableNames(page) {
+// The records view's names and scores, top first; the view is closed again.
+export async function recordsTable(page) {
   await page.click('#menubar .top[data-name=N32]');
   const view = page.locator('.window[data-kind=records]');
   await view.waitFor();
   const texts = await view.locator('.label').allTextContents();
   await page.keyboard.press('x');
   await view.waitFor({ state: 'detached' });
-  return texts.slice(10, 20);
+  return { names: texts.slice(10, 20), scores: texts.slice(20, 30) };
+}
+export async function tableNames(page) {
+  return (await recordsTable(page)).names;
 }
 
 // Whether the program that ran when `markProgram` was called has been followed

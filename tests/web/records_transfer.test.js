@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { start, readyScreen, waitFor, clickSurface, markProgram, startedAfresh } from './browser.js';
+import { start, readyScreen, waitFor, clickSurface, markProgram, startedAfresh, recordsTable } from './browser.js';
 
 const golden = fs.readFileSync(path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../golden/records_file.bin'));
 // What the golden file holds (tests/support/golden_records.h): its table, flags and side.
@@ -27,16 +27,6 @@ async function loadFile(page, file) {
   await chooser.setFiles({ name: 'data', mimeType: 'application/octet-stream', buffer: file });
 }
 
-// The records view's names and scores, top first; the view is closed again.
-async function table(page) {
-  await page.click('#menubar .top[data-name=N32]');
-  const view = page.locator('.window[data-kind=records]');
-  await view.waitFor();
-  const texts = await view.locator('.label').allTextContents();
-  await page.keyboard.press('x');
-  await view.waitFor({ state: 'detached' });
-  return { names: texts.slice(10, 20), scores: texts.slice(20, 30) };
-}
 
 async function messageText(page) {
   const box = page.locator('.window.message');
@@ -58,7 +48,7 @@ test('the desktop\'s records file, loaded during a game, becomes the kept file; 
   // The start-up reads it (the golden file switches the wipe off).
   await clickSurface(page, 600, 380);
   await waitFor('the options read', () => page.evaluate(() => !vemoMenu.model.items.N31.checked));
-  assert.deepEqual(await table(page), { names: goldenNames, scores: goldenScores });
+  assert.deepEqual(await recordsTable(page), { names: goldenNames, scores: goldenScores });
   assert.deepEqual(await page.evaluate((names) => Object.fromEntries(names.map((n) => [n, vemoMenu.model.items[n].checked])),
                                        Object.keys(goldenFlags)), goldenFlags);
 
@@ -109,7 +99,7 @@ test('a file that does not load is told with the program\'s message, and the kep
     await waitFor('the resume', async () => !(await paused(page)));
   }
   assert.ok(!(await startedAfresh(page)), 'the same program runs on');
-  assert.deepEqual(await table(page), { names: goldenNames, scores: goldenScores });
+  assert.deepEqual(await recordsTable(page), { names: goldenNames, scores: goldenScores });
   await page.context().close();
 });
 

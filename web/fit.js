@@ -56,20 +56,29 @@ export function windowFit(mainWindow, canvas, controls, footer) {
   function fit() {
     const ratio = window.devicePixelRatio || 1;
     const whole = room();
-    // What the page's own commands at its foot leave.
-    const space = { ...whole, height: Math.max(0, whole.height - (footer?.offsetHeight ?? 0)) };
+    // The page's own commands: a row at the foot of the page, or, beside a
+    // window with the touch keys at its sides, a column in the right-hand
+    // corner under the keys, which leaves the window the whole height.
+    if (footer) delete footer.dataset.placement;
+    const footHeight = footer?.offsetHeight ?? 0;
+    const space = { ...whole, height: Math.max(0, whole.height - footHeight) };
     let k = Math.max(1, Math.floor(ratio));
     let area = space;
     if (controls.shown) {
+      if (footer) footer.dataset.placement = 'beside';
+      const column = { width: footer?.offsetWidth ?? 0, height: footer?.offsetHeight ?? 0 };
+      if (footer) delete footer.dataset.placement;
       // Beside the window or below it, whichever leaves it larger.
       const side = controls.measure('beside');
       const under = controls.measure('below');
-      const beside = largest(space.width - side.left - side.right, space.height, ratio);
+      const right = Math.max(side.right, column.width);
+      const beside = largest(whole.width - side.left - right, whole.height, ratio);
       const below = largest(space.width, space.height - under.bottom, ratio);
       if (beside >= below) {
         k = beside;
-        area = { ...space, left: space.left + side.left, width: space.width - side.left - side.right };
-        controls.place('beside', space);
+        area = { ...whole, left: whole.left + side.left, width: whole.width - side.left - right };
+        controls.place('beside', { ...whole, height: Math.max(0, whole.height - column.height) });
+        if (footer) footer.dataset.placement = 'beside';
       } else {
         k = below;
         area = { ...space, height: space.height - under.bottom };

@@ -98,7 +98,7 @@ function keepNow() {
   if (!(Module._vemo_keep_records?.() ?? 1)) keepFailed = true;
 }
 
-// --- The records file to and from other places: commands below the window ---
+// --- The records file to and from other places: the page's own commands ---
 const transfer = recordsTransfer({
   send,
   kept: readKept,

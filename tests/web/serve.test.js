@@ -22,13 +22,19 @@ function get(base, target) {
   });
 }
 
-test('a path with a bad percent escape gets 400 and the server keeps serving', async (t) => {
+// The server on a folder of its own holding `files` (name: text), stopped
+// and removed when the test ends.
+async function serving(t, files) {
   const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vemo-serve-'));
-  fs.writeFileSync(path.join(dir, 'index.html'), '<!DOCTYPE html><title>page</title>');
+  for (const [name, text] of Object.entries(files)) fs.writeFileSync(path.join(dir, name), text);
   const server = spawn(process.execPath, [serveScript, dir, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
   t.after(() => { server.kill(); fs.rmSync(dir, { recursive: true }); });
   const [line] = await once(server.stdout, 'data');
-  const base = line.toString().match(/http:\/\/127\.0\.0\.1:\d+/)[0];
+  return { dir, server, base: line.toString().match(/http:\/\/127\.0\.0\.1:\d+/)[0] };
+}
+
+test('a path with a bad percent escape gets 400 and the server keeps serving', async (t) => {
+  const { server, base } = await serving(t, { 'index.html': '<!DOCTYPE html><title>page</title>' });
 
   for (const bad of ['/%E0%A4%A', '/%', '/fonts/%zz.woff2']) {
     assert.equal((await get(base, bad)).status, 400, bad);
@@ -40,12 +46,7 @@ test('a path with a bad percent escape gets 400 and the server keeps serving', a
 });
 
 test('a file is tagged by its content: asked again with its tag, unchanged it is 304, changed it comes whole', async (t) => {
-  const dir = fs.mkdtempSync(path.join(os.tmpdir(), 'vemo-serve-'));
-  fs.writeFileSync(path.join(dir, 'vemo.js'), 'one');
-  const server = spawn(process.execPath, [serveScript, dir, '0'], { stdio: ['ignore', 'pipe', 'inherit'] });
-  t.after(() => { server.kill(); fs.rmSync(dir, { recursive: true }); });
-  const [line] = await once(server.stdout, 'data');
-  const base = line.toString().match(/http:\/\/127\.0\.0\.1:\d+/)[0];
+  const { dir, base } = await serving(t, { 'vemo.js': 'one' });
   const ask = (tag) => new Promise((resolve, reject) => {
     http.get(base + '/vemo.js', { headers: tag ? { 'If-None-Match': tag } : {} }, (response) => {
       let body = '';
